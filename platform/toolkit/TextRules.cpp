@@ -3,7 +3,9 @@
 namespace toolkit {
 
 namespace {
-bool isBlankOrControl(QChar c) { return c.unicode() <= 0x20; }
+bool isBlankOrControl(QChar c) {
+    return c.unicode() <= 0x20;
+}
 } // namespace
 
 QString trimText(const QString& text) {
