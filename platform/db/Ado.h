@@ -8,6 +8,7 @@
 #include <QStringList>
 #include <memory>
 #include <stdexcept>
+#include <vector>
 
 namespace db {
 
@@ -23,15 +24,17 @@ class Cursor;
 
 class AdoConnection {
 public:
+    // Starts with the window's initial string (db::initialConnectionString()).
     AdoConnection();
     ~AdoConnection();
     AdoConnection(const AdoConnection&) = delete;
     AdoConnection& operator=(const AdoConnection&) = delete;
 
     QString ConnectionString() const { return connectionString_; }
+    // Used by the next connect; an open connection keeps its server until closed.
     void SetConnectionString(const QString& text);
     bool Connected() const;
-    // Closes the connection; a query open on it closes with it.
+    // Closes the connection; every query open on it closes with it.
     void Close();
 
     // The live driver, connecting first when needed (used by AdoQuery).
@@ -41,7 +44,7 @@ private:
     friend class AdoQuery;
     QString connectionString_;
     std::unique_ptr<Driver> driver_;
-    class AdoQuery* openQuery_ = nullptr;
+    std::vector<class AdoQuery*> queries_; // bound to this connection, open or not
 };
 
 class AdoQuery {
@@ -61,17 +64,22 @@ public:
 
     // Runs the command and stands on the first row of the first result with
     // columns; throws "CommandText does not return a result set" when none has any.
+    // Opening a query that is already open does nothing.
     void Open();
     void Close();
     bool Active() const;
+    // True past the last row, and whenever the query is closed.
     bool Eof() const;
+    // Moves to the next row; does nothing at the end or on a closed query.
     void Next();
 
     int FieldCount() const;
     // Unique within a result: an unnamed column is "COLUMN<n>", a repeated name "<name>_<n>".
     QStringList FieldNames() const;
     // Throws "Field '<name>' not found".
+    // Letter case is ignored, as the unique-name rule ignores it.
     int FieldIndex(const QString& name) const;
+    // The current row's value as text; throws when there is no current row.
     QString FieldText(int index) const;
     QString FieldText(const QString& name) const { return FieldText(FieldIndex(name)); }
 
@@ -80,10 +88,11 @@ public:
 
 private:
     friend class AdoConnection;
-    AdoConnection& connection_;
+    AdoConnection* connection_; // null once the connection is destroyed
     QStringList sql_;
     std::unique_ptr<Cursor> cursor_;
     QStringList fieldNames_;
+    bool eof_ = true;
 };
 
 // The stored-procedure component: only its procedure name is ever read.

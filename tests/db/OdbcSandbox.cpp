@@ -1,0 +1,81 @@
+#include "tests/db/OdbcSandbox.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace dbtest {
+
+namespace {
+
+constexpr const char* driverDirectory = "/usr/lib/x86_64-linux-gnu/odbc/";
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
+        throw std::runtime_error("cannot write " + path.toStdString());
+}
+
+// A loopback port nobody listens on: bound once to learn a free number, then released.
+int refusingPort() {
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (socket < 0 || ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        throw std::runtime_error("cannot find a free loopback port");
+    ::close(socket);
+    return ntohs(address.sin_port);
+}
+
+QString setUp() {
+    static QTemporaryDir directory;
+    const QString path = directory.path();
+    writeFile(path + "/odbcinst.ini",
+              QByteArray("[SQLite3]\nDriver=") + driverDirectory +
+                  "libsqlite3odbc.so\n\n[FreeTDS]\nDriver=" + driverDirectory + "libtdsodbc.so\n");
+    writeFile(path + "/odbc.ini", QByteArray("[") + sqliteDataSource +
+                                      "]\nDriver=SQLite3\nDatabase=" + path.toUtf8() + "/master\n");
+    writeFile(path + "/freetds.conf",
+              QByteArray("[") + refusingServer + "]\n\thost = 127.0.0.1\n\tport = " +
+                  QByteArray::number(refusingPort()) + "\n\ttds version = 5.0\n");
+    setenv("ODBCSYSINI", path.toUtf8().constData(), 1);
+    setenv("ODBCINI", (path + "/odbc.ini").toUtf8().constData(), 1);
+    setenv("FREETDSCONF", (path + "/freetds.conf").toUtf8().constData(), 1);
+    unsetenv("FARROWDALE_ASE_DRIVER");
+    QDir::setCurrent(path);
+    return path;
+}
+
+QString connectionString(const char* provider, const QString& user, const QString& server,
+                         const QString& password) {
+    return QStringLiteral("Provider=%1;Persist Security Info=False;User ID=").arg(provider) + user +
+           ";Data Source=" + server + ";Initial Catalog=master;Password=" + password;
+}
+
+} // namespace
+
+QString odbcSandboxDirectory() {
+    static const QString path = setUp();
+    return path;
+}
+
+QString msdasqlString(const QString& user, const QString& server, const QString& password) {
+    return connectionString("MSDASQL.1", user, server, password);
+}
+
+QString aseoledbString(const QString& user, const QString& server, const QString& password) {
+    return connectionString("ASEOLEDB.1", user, server, password);
+}
+
+} // namespace dbtest
