@@ -12,8 +12,6 @@ constexpr SQLLEN pieceSize = 32768;
 SQLLEN terminatorSize(SQLSMALLINT cType) {
     if (cType == SQL_C_CHAR)
         return 1;
-    if (cType == SQL_C_WCHAR)
-        return sizeof(SQLWCHAR);
     return 0;
 }
 
@@ -23,12 +21,6 @@ SQLLEN terminatorSize(SQLSMALLINT cType) {
 SQLLEN truncatedPieceLength(const char* buffer, SQLLEN room, SQLSMALLINT cType) {
     if (cType == SQL_C_CHAR)
         return SQLLEN(qstrnlen(buffer, size_t(room)));
-    if (cType == SQL_C_WCHAR) {
-        for (SQLLEN at = 0; at + 1 < room; at += 2)
-            if (buffer[at] == 0 && buffer[at + 1] == 0)
-                return at;
-        return room - room % 2;
-    }
     return room;
 }
 
@@ -163,17 +155,9 @@ Value OdbcCursor::readValue(SQLUSMALLINT column, SQLSMALLINT sqlType) const {
         value.bytes = readPieces(column, SQL_C_BINARY, isNull);
         value.kind = isNull ? Value::Kind::Null : Value::Kind::Binary;
         return value;
-    case SQL_WCHAR:
-    case SQL_WVARCHAR:
-    case SQL_WLONGVARCHAR: {
-        const QByteArray units = readPieces(column, SQL_C_WCHAR, isNull);
-        value.text = QString::fromUtf16(reinterpret_cast<const char16_t*>(units.constData()),
-                                        units.size() / 2);
-        value.kind = isNull ? Value::Kind::Null : Value::Kind::Text;
-        return value;
-    }
     default:
-        // Integers, decimals and everything else read as the driver's own text.
+        // Integers, decimals, national and plain characters and everything else
+        // read as the driver's own text: UTF-8 where the driver is told so.
         value.text = decodeDriverText(readPieces(column, SQL_C_CHAR, isNull));
         value.kind = isNull ? Value::Kind::Null : Value::Kind::Text;
         return value;

@@ -2,7 +2,7 @@
 
 // The rows of one ODBC result. Each fetch reads the whole row with SQLGetData,
 // in column order, long values piece by piece; character data arrives as bytes
-// (read by decodeDriverText) or, for national columns, as UTF-16.
+// read by decodeDriverText.
 
 #include "platform/db/Driver.h"
 #include "platform/db/OdbcHandle.h"

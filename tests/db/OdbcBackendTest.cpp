@@ -47,17 +47,19 @@ protected:
 
 } // namespace
 
-TEST_F(OdbcBackend, DateTimesShowTheTimeUnlessAtMidnightAndDatesAlone) {
+TEST_F(OdbcBackend, DateAndTimeColumnsReadInTheProcessFormats) {
     exec("drop table if exists stamps");
-    exec("create table stamps (at timestamp, day date)");
-    exec("insert into stamps values ('2024-03-05 13:14:15', '2024-03-05')");
-    exec("insert into stamps values ('2024-03-06 00:00:00', '2024-03-06')");
-    open("select at, day from stamps order by at");
+    exec("create table stamps (at timestamp, day date, clock time)");
+    exec("insert into stamps values ('2024-03-05 13:14:15', '2024-03-05', '07:08:09')");
+    exec("insert into stamps values ('2024-03-06 00:00:00', '2024-03-06', null)");
+    open("select at, day, clock from stamps order by at");
     EXPECT_EQ(query.FieldText("at"), "05/03/2024 13:14:15");
     EXPECT_EQ(query.FieldText("day"), "05/03/2024");
+    EXPECT_EQ(query.FieldText("clock"), "07:08:09");
     query.Next();
     EXPECT_EQ(query.FieldText("at"), "06/03/2024");
     EXPECT_EQ(query.FieldText("day"), "06/03/2024");
+    EXPECT_EQ(query.FieldText("clock"), "");
 }
 
 TEST_F(OdbcBackend, NumbersAndBinaryFromTypedColumns) {
