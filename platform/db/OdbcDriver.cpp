@@ -3,6 +3,8 @@
 #include "platform/db/Ado.h"
 #include "platform/db/OdbcCursor.h"
 
+#include <limits>
+
 namespace db {
 
 namespace {
@@ -37,6 +39,8 @@ OdbcDriver::OdbcDriver(const QString& connectionString)
     SQLSetConnectAttr(connection_.get(), SQL_ATTR_LOGIN_TIMEOUT, timeout, 0);
     SQLSetConnectAttr(connection_.get(), SQL_ATTR_CONNECTION_TIMEOUT, timeout, 0);
     QByteArray text = connectionString.toUtf8();
+    if (text.size() > std::numeric_limits<SQLSMALLINT>::max())
+        throw DbError(QStringLiteral("The connection string is too long."));
     SQLSMALLINT completedLength = 0;
     connection_.check(SQLDriverConnect(
         connection_.get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
