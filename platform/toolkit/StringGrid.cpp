@@ -59,15 +59,29 @@ void StringGrid::SetColCount(int cols) {
     endResetModel();
 }
 
+void StringGrid::MoveColumn(int from, int to) {
+    if (from == to || from < 0 || to < 0 || from >= colCount_ || to >= colCount_)
+        return;
+    beginResetModel();
+    for (int r = 0; r < rowCount_; ++r) {
+        auto rowStart = cells_.begin() + std::ptrdiff_t(r) * colCount_;
+        if (from < to)
+            std::rotate(rowStart + from, rowStart + from + 1, rowStart + to + 1);
+        else
+            std::rotate(rowStart + to, rowStart + from, rowStart + from + 1);
+    }
+    endResetModel();
+}
+
 void StringGrid::SetRow(int row) {
-    setCurrent(col_, row);
+    SetCurrent(col_, row);
 }
 
 void StringGrid::SetCol(int col) {
-    setCurrent(col, row_);
+    SetCurrent(col, row_);
 }
 
-void StringGrid::setCurrent(int col, int row) {
+void StringGrid::SetCurrent(int col, int row) {
     col = std::clamp(col, 0, colCount_ - 1);
     row = std::clamp(row, 0, rowCount_ - 1);
     if (col == col_ && row == row_)

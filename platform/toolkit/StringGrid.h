@@ -35,6 +35,10 @@ public:
     int Col() const { return col_; }
     void SetRow(int row);
     void SetCol(int col);
+    void SetCurrent(int col, int row);
+
+    // Moves a column's cells, as dragging its title does.
+    void MoveColumn(int from, int to);
 
     GridRect Selection() const { return selection_; }
     void SetSelection(GridRect rect) { selection_ = rect; }
@@ -53,7 +57,6 @@ signals:
     void Click();
 
 private:
-    void setCurrent(int col, int row);
     QString& cell(int col, int row) { return cells_[std::size_t(row) * colCount_ + col]; }
     const QString& cell(int col, int row) const {
         return cells_[std::size_t(row) * colCount_ + col];

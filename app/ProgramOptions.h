@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+// The command line: farrowdale [--server NAME] [--connect] [--demo] [--help] [--version]
+struct ProgramOptions {
+    std::optional<QString> server;
+    bool connect = false;
+    bool demo = false;
+    bool help = false;
+    bool version = false;
+    QString error; // set when the line cannot be understood
+};
+
+ProgramOptions parseProgramOptions(const QStringList& arguments);
+QString programUsage();

@@ -1,0 +1,122 @@
+#include "platform/toolkit/TextFile.h"
+
+#include <QFile>
+#include <QSaveFile>
+#include <QStringDecoder>
+#include <QStringEncoder>
+#include <array>
+#include <stdexcept>
+
+namespace toolkit {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F; the five unused codes map to themselves.
+constexpr std::array<char16_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+QString decodeCp1252(const QByteArray& bytes) {
+    QString text(bytes.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<unsigned char>(bytes[i]);
+        text[i] = QChar(b >= 0x80 && b < 0xA0 ? kCp1252High[b - 0x80] : char16_t(b));
+    }
+    return text;
+}
+
+QByteArray encodeCp1252(const QString& text) {
+    QByteArray bytes;
+    bytes.reserve(text.size());
+    for (QChar c : text) {
+        const char16_t u = c.unicode();
+        char out = '?';
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out = char(u);
+        } else {
+            for (std::size_t k = 0; k < kCp1252High.size(); ++k)
+                if (kCp1252High[k] == u)
+                    out = char(0x80 + k);
+        }
+        bytes.append(out);
+    }
+    return bytes;
+}
+
+QString decodeWith(QStringConverter::Encoding encoding, QByteArrayView bytes) {
+    QStringDecoder decoder(encoding, QStringConverter::Flag::Stateless);
+    return decoder.decode(bytes);
+}
+
+bool isValidUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    const QString ignored = decoder.decode(bytes);
+    return !decoder.hasError();
+}
+
+QStringList splitLines(const QString& text) {
+    QString unified = text;
+    unified.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    unified.replace(u'\r', u'\n');
+    QStringList lines = unified.split(u'\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+} // namespace
+
+TextFileContent decodeText(const QByteArray& bytes) {
+    if (bytes.startsWith("\xEF\xBB\xBF"))
+        return {splitLines(decodeWith(QStringConverter::Utf8, QByteArrayView(bytes).sliced(3))),
+                TextEncoding::Utf8Bom};
+    if (bytes.startsWith("\xFF\xFE"))
+        return {splitLines(decodeWith(QStringConverter::Utf16LE, QByteArrayView(bytes).sliced(2))),
+                TextEncoding::Utf16LE};
+    if (bytes.startsWith("\xFE\xFF"))
+        return {splitLines(decodeWith(QStringConverter::Utf16BE, QByteArrayView(bytes).sliced(2))),
+                TextEncoding::Utf16BE};
+    if (isValidUtf8(bytes))
+        return {splitLines(QString::fromUtf8(bytes)), TextEncoding::Utf8};
+    return {splitLines(decodeCp1252(bytes)), TextEncoding::Windows1252};
+}
+
+QByteArray encodeText(const QString& text, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf8:
+        return text.toUtf8();
+    case TextEncoding::Utf8Bom:
+        return "\xEF\xBB\xBF" + text.toUtf8();
+    case TextEncoding::Utf16LE:
+        return "\xFF\xFE" + QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    case TextEncoding::Utf16BE:
+        return "\xFE\xFF" + QStringEncoder(QStringConverter::Utf16BE).encode(text);
+    case TextEncoding::Windows1252:
+        return encodeCp1252(text);
+    }
+    return text.toUtf8();
+}
+
+TextFileContent loadTextFile(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
+                                     .arg(path, file.errorString())
+                                     .toStdString());
+    return decodeText(file.readAll());
+}
+
+void saveTextFile(const QString& path, const QStringList& lines, TextEncoding encoding) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    QSaveFile file(path);
+    const QByteArray bytes = encodeText(text, encoding);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
+        throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
+                                     .arg(path, file.errorString())
+                                     .toStdString());
+}
+
+} // namespace toolkit
