@@ -288,7 +288,6 @@ void TfmBrindle::buildMonTablesTab() {
         (*buttons[i])->setProperty("tag", 1);
     }
     sgMonTables = gridView(gbMonTables, "sgMonTables", 4, 10, {134, 48, 449, 68}, true);
-    sgMonTables->setFixedHeight(130);
     spSplitSQL = named(new QSplitter(Qt::Vertical, gbMonTables), "spSplitSQL");
     spSplitSQL->setHandleWidth(3);
     spSplitSQL->setStyleSheet(QStringLiteral("QSplitter::handle { background: navy; }"));
@@ -301,6 +300,7 @@ void TfmBrindle::buildMonTablesTab() {
     stConfRequired->setFixedHeight(31);
     sgMonColumns = gridView(lower, "sgMonColumns", 3, 14, {133, 139, 426}, true);
     for (QLabel* text : {stMonTable, stConfRequired}) {
+        text->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
         text->setWordWrap(true);
         text->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     }
@@ -309,10 +309,13 @@ void TfmBrindle::buildMonTablesTab() {
     lowerLayout->addWidget(sgMonColumns, 1);
     spSplitSQL->insertWidget(0, sgMonTables);
     spSplitSQL->addWidget(lower);
+    spSplitSQL->setStretchFactor(0, 0);
     spSplitSQL->setStretchFactor(1, 1);
+    spSplitSQL->setSizes({130, 330});
     stMonColumn = label(gbMonTables, "stMonColumn", QString());
     stMonColumn->setFixedHeight(57);
     stMonColumn->setWordWrap(true);
+    stMonColumn->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     stMonColumn->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     layout->addWidget(paSortTables);
     layout->addWidget(spSplitSQL, 1);

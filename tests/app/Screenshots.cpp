@@ -21,9 +21,9 @@ int main(int argc, char** argv) {
     toolkit::SystemClock clock;
     TfmBrindle window(dialogs, clock);
     window.cbDb->setEditText(QStringLiteral("sim:demo"));
-    window.reSQLs->setPlainText(
-        QStringLiteral("-- select * from master..monProcessActivity\nselect SPID, CPUTime, WaitTime, "
-                       "LogicalReads from master..monProcessActivity"));
+    window.reSQLs->setPlainText(QStringLiteral(
+        "-- select * from master..monProcessActivity\nselect SPID, CPUTime, WaitTime, "
+        "LogicalReads from master..monProcessActivity"));
     window.show();
     const char* names[] = {"tab-configurations.png", "tab-montables.png", "tab-sql.png",
                            "tab-log.png"};

@@ -1,0 +1,149 @@
+#include "WindowFixture.h"
+#include "graph/ChartAdapter.h"
+#include "platform/toolkit/TextFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QPlainTextEdit>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using toolkit::TextEncoding;
+
+TEST_F(WindowTest, StartsOnTheConfigurationsTabWithTheComposerCollapsed) {
+    TfmBrindle& w = open();
+    EXPECT_EQ(w.windowTitle(), "Farrowdale v.2.1");
+    EXPECT_EQ(w.TabIndex(), 0);
+    EXPECT_TRUE(w.gbBrindles->isVisible());
+    EXPECT_EQ(w.paSQLSelect->width(), 1);
+    EXPECT_FALSE(w.bLoggedIn);
+    EXPECT_EQ(w.cbDb->currentText(), "Existing DSN Name...");
+    EXPECT_EQ(w.ADOConn.ConnectionString(), "Provider=ASEOLEDB.1;Persist Security Info=False;User "
+                                            "ID=sa;Data Source=ASEOLEDB32;Initial Catalog=master;");
+    for (QTimer* timer : {w.tmExit, w.tmSaveFile, w.tmRunSQL})
+        EXPECT_TRUE(timer->isActive());
+    EXPECT_EQ(w.tmRunSQL->interval(), 15000);
+}
+
+TEST_F(WindowTest, EachTabShowsItsGroupBoxAndOnlyTheSqlTabShowsTheStripControls) {
+    TfmBrindle& w = open();
+    QGroupBox* pages[] = {w.gbBrindles, w.gbMonTables, w.gbSQL, w.gbLog};
+    for (int tab : {2, 1, 3, 0, 2}) {
+        w.tbTabStrip->setCurrentIndex(tab); // as a click: runs the tab-change handler
+        QCoreApplication::processEvents();
+        for (int page = 0; page < 4; ++page)
+            EXPECT_EQ(pages[page]->isVisible(), page == tab) << tab;
+        for (QWidget* control :
+             {static_cast<QWidget*>(w.sbExpandLeft), static_cast<QWidget*>(w.sbFont),
+              static_cast<QWidget*>(w.cbLC), static_cast<QWidget*>(w.sbGraph),
+              static_cast<QWidget*>(w.cbAutoSave)})
+            EXPECT_EQ(control->isVisible(), tab == 2) << tab;
+        EXPECT_TRUE(w.sbExpandRight->isVisible());
+        EXPECT_EQ(w.sbExpandRight->x(), w.tbTab->width() - 25);
+    }
+}
+
+TEST_F(WindowTest, CollapseButtonsToggleTheirPanels) {
+    TfmBrindle& w = open();
+    w.tbTabStrip->setCurrentIndex(2);
+    // The composer starts collapsed and the right-hand panel open.
+    const int widths[][2] = {{175, 1}, {1, 164}, {175, 1}};
+    for (const auto& expected : widths) {
+        w.sbExpandLeft->click();
+        w.sbExpandRight->click();
+        QCoreApplication::processEvents();
+        EXPECT_EQ(w.paSQLSelect->width(), expected[0]);
+        EXPECT_EQ(w.paLeft->width(), expected[1]);
+    }
+}
+
+TEST_F(WindowTest, EscapeAnywhereSetsAbortAndHidesChartAndStatementList) {
+    TfmBrindle& w = open();
+    w.tbTabStrip->setCurrentIndex(2);
+    w.chrtMonitoring->show();
+    w.meOneByOne->show();
+    w.reSQLs->setFocus();
+    QTest::keyClick(w.reSQLs, 'a');
+    EXPECT_FALSE(w.bAbort);
+    QTest::keyClick(w.reSQLs, Qt::Key_Escape);
+    EXPECT_TRUE(w.bAbort);
+    EXPECT_FALSE(w.chrtMonitoring->isVisible());
+    EXPECT_FALSE(w.meOneByOne->isVisible());
+    EXPECT_EQ(w.reSQLs->toPlainText(), "a");
+}
+
+TEST_F(WindowTest, TheExitMarkerClosesTheWindowButADirectoryOfThatNameDoesNot) {
+    TfmBrindle& w = open();
+    w.SetProgramFile(path("farrowdale"));
+    QDir(dir.path()).mkdir("farrowdale.out");
+    w.tmExitTimer();
+    EXPECT_TRUE(w.isVisible());
+    QDir(dir.path()).rmdir("farrowdale.out");
+    QFile(path("farrowdale.out")).open(QIODevice::WriteOnly);
+    w.tmExitTimer();
+    EXPECT_FALSE(w.isVisible());
+    EXPECT_TRUE(QFile::exists(path("farrowdale.out"))); // the program never deletes it
+}
+
+TEST_F(WindowTest, ActivationReloadsTheServerListAndKeepsTheTypedName) {
+    TfmBrindle& w = open();
+    w.cbDb->setEditText("typed");
+    toolkit::saveTextFile(path("ServerList.ini"), {"PRODSRV", "sim:demo"}, TextEncoding::Utf8);
+    QEvent activate(QEvent::WindowActivate);
+    QCoreApplication::sendEvent(&w, &activate);
+    ASSERT_EQ(w.cbDb->count(), 2);
+    EXPECT_EQ(w.cbDb->itemText(1), "sim:demo");
+    EXPECT_EQ(w.cbDb->currentText(), "typed");
+    QFile::remove(path("ServerList.ini"));
+    QCoreApplication::sendEvent(&w, &activate);
+    EXPECT_EQ(w.cbDb->count(), 2); // a missing list leaves the items alone
+}
+
+TEST_F(WindowTest, TheAutoSavedSqlIsLoadedAtStartAndAMissingOneIgnored) {
+    EXPECT_TRUE(open().reSQLs->toPlainText().isEmpty());
+    window.reset();
+    toolkit::saveTextFile(path("Brindle.sql"), {"select 1", "-- note"}, TextEncoding::Windows1252);
+    EXPECT_EQ(open().reSQLs->toPlainText(), "select 1\n-- note");
+    EXPECT_EQ(window->sTmpDir, dir.path());
+}
+
+TEST_F(WindowTest, ATempLongerThanTheBufferIsKeptWholeAndTheBufferNotOverrun) {
+    const QString longTemp = dir.path() + "/" + QString(300, u'x');
+    qputenv("TEMP", longTemp.toLocal8Bit());
+    TfmBrindle& w = open();
+    EXPECT_EQ(w.sTmpDir, longTemp);
+    EXPECT_EQ(w.vTmpStr[254], u'x');
+    EXPECT_EQ(w.vTmpStr[255], u'\0');
+}
+
+TEST_F(WindowTest, LogStatementWritesHeaderTrimmedTextAndSeparator) {
+    TfmBrindle& w = open();
+    w.cbDb->setEditText("PRODSRV");
+    w.LogStatement("-- not logged");
+    EXPECT_TRUE(w.reLog->toPlainText().isEmpty());
+    w.LogStatement("  select 1\n    from x  ");
+    w.LogStatement(" --logged");
+    EXPECT_EQ(w.reLog->toPlainText(), "Server: PRODSRV; Time: [5/1/2013 9:3:7]     \n"
+                                      "select 1\n    from x\n" +
+                                          QString(43, u'+') +
+                                          "\nServer: PRODSRV; Time: [5/1/2013 9:3:7]     \n"
+                                          "--logged\n" +
+                                          QString(43, u'+'));
+}
+
+TEST_F(WindowTest, TheFontButtonTakesTheChosenFontAndStartsFromTheLastOne) {
+    TfmBrindle& w = open();
+    EXPECT_EQ(w.dlgFontFont.family(), "MV Boli");
+    EXPECT_TRUE(w.dlgFontFont.bold());
+    QFont chosen("Courier New", 12);
+    dialogs.fontAnswers.push_back(chosen);
+    w.sbFont->click();
+    EXPECT_EQ(w.reSQLs->font().family(), chosen.family());
+    w.sbFont->click(); // cancelled
+    EXPECT_EQ(w.dlgFontFont.family(), chosen.family());
+}
