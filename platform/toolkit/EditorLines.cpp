@@ -6,6 +6,10 @@
 
 namespace toolkit {
 
+namespace {
+constexpr char kEncodingProperty[] = "toolkitTextEncoding";
+}
+
 int EditorLines::Count() const {
     const QTextDocument* doc = editor_->document();
     const int blocks = doc->blockCount();
@@ -28,7 +32,10 @@ void EditorLines::Add(const QString& line) {
     QTextCursor cursor(editor_->document());
     cursor.movePosition(QTextCursor::End);
     const bool lastLineHoldsText = !editor_->document()->lastBlock().text().isEmpty();
-    cursor.insertText(lastLineHoldsText ? u'\n' + line : line);
+    // An empty line needs a line break after it, or it would read as the final empty line
+    // that Count leaves out.
+    cursor.insertText((lastLineHoldsText ? QStringLiteral("\n") : QString()) + line +
+                      (line.isEmpty() ? QStringLiteral("\n") : QString()));
 }
 
 void EditorLines::Clear() {
@@ -36,7 +43,8 @@ void EditorLines::Clear() {
 }
 
 void EditorLines::SetLines(const QStringList& lines) {
-    editor_->setPlainText(lines.join(u'\n'));
+    const bool endsEmpty = !lines.isEmpty() && lines.last().isEmpty();
+    editor_->setPlainText(lines.join(u'\n') + (endsEmpty ? QStringLiteral("\n") : QString()));
 }
 
 QString EditorLines::SelectedText() const {
@@ -46,11 +54,13 @@ QString EditorLines::SelectedText() const {
 void EditorLines::LoadFromFile(const QString& path) {
     const TextFileContent content = loadTextFile(path);
     SetLines(content.lines);
-    encoding_ = content.encoding;
+    editor_->setProperty(kEncodingProperty, int(content.encoding));
 }
 
 void EditorLines::SaveToFile(const QString& path) const {
-    saveTextFile(path, Lines(), encoding_);
+    const QVariant loaded = editor_->property(kEncodingProperty);
+    saveTextFile(path, Lines(),
+                 loaded.isValid() ? TextEncoding(loaded.toInt()) : TextEncoding::Utf8);
 }
 
 } // namespace toolkit

@@ -9,7 +9,8 @@ class QPlainTextEdit;
 
 // The line view of a plain-text editor or memo: a final empty line is not a
 // line, a line reads at most 4,096 characters, and a save writes the file in
-// the encoding of the last load.
+// the encoding of the editor's last load. The encoding is kept on the editor
+// itself, so any EditorLines over the same editor saves it the same way.
 namespace toolkit {
 
 class EditorLines {
@@ -31,7 +32,6 @@ public:
 
 private:
     QPlainTextEdit* editor_;
-    TextEncoding encoding_ = TextEncoding::Utf8;
 };
 
 } // namespace toolkit

@@ -91,6 +91,13 @@ void StringGrid::SetCurrent(int col, int row) {
     emit Click();
 }
 
+void StringGrid::SetSelection(GridRect rect) {
+    if (rect == selection_)
+        return;
+    selection_ = rect;
+    emit SelectionSet();
+}
+
 int StringGrid::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : rowCount_ - 1;
 }

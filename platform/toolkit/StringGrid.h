@@ -41,7 +41,7 @@ public:
     void MoveColumn(int from, int to);
 
     GridRect Selection() const { return selection_; }
-    void SetSelection(GridRect rect) { selection_ = rect; }
+    void SetSelection(GridRect rect);
 
     // Model for a view: data rows are grid rows 1.., row 0 is the header.
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -55,6 +55,8 @@ public:
 signals:
     // The current cell moved to a different cell, as a click on it would.
     void Click();
+    // The selection rectangle was set, by the program or by a view.
+    void SelectionSet();
 
 private:
     QString& cell(int col, int row) { return cells_[std::size_t(row) * colCount_ + col]; }

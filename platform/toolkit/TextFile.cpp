@@ -1,5 +1,6 @@
 #include "platform/toolkit/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QSaveFile>
 #include <QStringDecoder>
@@ -82,41 +83,80 @@ TextFileContent decodeText(const QByteArray& bytes) {
     return {splitLines(decodeCp1252(bytes)), TextEncoding::Windows1252};
 }
 
-QByteArray encodeText(const QString& text, TextEncoding encoding) {
+namespace {
+
+QByteArray byteOrderMark(TextEncoding encoding) {
     switch (encoding) {
-    case TextEncoding::Utf8:
-        return text.toUtf8();
     case TextEncoding::Utf8Bom:
-        return "\xEF\xBB\xBF" + text.toUtf8();
+        return "\xEF\xBB\xBF";
     case TextEncoding::Utf16LE:
-        return "\xFF\xFE" + QStringEncoder(QStringConverter::Utf16LE).encode(text);
+        return "\xFF\xFE";
     case TextEncoding::Utf16BE:
-        return "\xFE\xFF" + QStringEncoder(QStringConverter::Utf16BE).encode(text);
+        return "\xFE\xFF";
+    case TextEncoding::Utf8:
+    case TextEncoding::Windows1252:
+        break;
+    }
+    return {};
+}
+
+QByteArray encodeBody(const QString& text, TextEncoding encoding) {
+    switch (encoding) {
+    case TextEncoding::Utf16LE:
+        return QStringEncoder(QStringConverter::Utf16LE).encode(text);
+    case TextEncoding::Utf16BE:
+        return QStringEncoder(QStringConverter::Utf16BE).encode(text);
     case TextEncoding::Windows1252:
         return encodeCp1252(text);
+    case TextEncoding::Utf8:
+    case TextEncoding::Utf8Bom:
+        break;
     }
     return text.toUtf8();
+}
+
+QString crLfLines(const QStringList& lines) {
+    QString text;
+    for (const QString& line : lines)
+        text += line + QStringLiteral("\r\n");
+    return text;
+}
+
+[[noreturn]] void throwFileError(const QString& what, const QString& path, const QString& reason) {
+    throw std::runtime_error(
+        QStringLiteral("%1 \"%2\". %3").arg(what, QDir::toNativeSeparators(path), reason)
+            .toStdString());
+}
+
+} // namespace
+
+QByteArray encodeText(const QString& text, TextEncoding encoding) {
+    return byteOrderMark(encoding) + encodeBody(text, encoding);
 }
 
 TextFileContent loadTextFile(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        throw std::runtime_error(QStringLiteral("Cannot open file \"%1\". %2")
-                                     .arg(path, file.errorString())
-                                     .toStdString());
+        throwFileError(QStringLiteral("Cannot open file"), path, file.errorString());
     return decodeText(file.readAll());
 }
 
 void saveTextFile(const QString& path, const QStringList& lines, TextEncoding encoding) {
-    QString text;
-    for (const QString& line : lines)
-        text += line + QStringLiteral("\r\n");
     QSaveFile file(path);
-    const QByteArray bytes = encodeText(text, encoding);
+    const QByteArray bytes = encodeText(crLfLines(lines), encoding);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        throw std::runtime_error(QStringLiteral("Cannot create file \"%1\". %2")
-                                     .arg(path, file.errorString())
-                                     .toStdString());
+        throwFileError(QStringLiteral("Cannot create file"), path, file.errorString());
+}
+
+void appendTextFile(const QString& path, const QStringList& lines, TextEncoding encoding) {
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
+        throwFileError(QStringLiteral("Cannot open file"), path, file.errorString());
+    QByteArray bytes = encodeBody(crLfLines(lines), encoding);
+    if (file.size() == 0)
+        bytes.prepend(byteOrderMark(encoding));
+    if (file.write(bytes) != bytes.size() || !file.flush())
+        throwFileError(QStringLiteral("Cannot write file"), path, file.errorString());
 }
 
 } // namespace toolkit

@@ -23,5 +23,8 @@ QByteArray encodeText(const QString& text, TextEncoding encoding);
 // Throw std::runtime_error naming the file and the system's reason.
 TextFileContent loadTextFile(const QString& path);
 void saveTextFile(const QString& path, const QStringList& lines, TextEncoding encoding);
+// Adds lines at the end of a file, creating it when missing; a byte-order mark
+// is written only at the start of a new or empty file.
+void appendTextFile(const QString& path, const QStringList& lines, TextEncoding encoding);
 
 } // namespace toolkit
