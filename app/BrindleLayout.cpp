@@ -104,6 +104,7 @@ void TfmBrindle::buildLeftPanel() {
     paLeftTop = panel(paLeft, "paLeftTop");
     paLeftTop->setFixedHeight(195);
     auto* top = column(paLeftTop, 3);
+    top->setContentsMargins(2, 4, 2, 4);
     auto* providers = new QHBoxLayout;
     cbODBC = checkBox(paLeftTop, "cbODBC", QStringLiteral("ODBC"), true);
     cbOLEDB = checkBox(paLeftTop, "cbOLEDB", QStringLiteral("OLE DB"), false);
@@ -189,8 +190,12 @@ void TfmBrindle::buildLeftPanel() {
                        QStringLiteral("Save the content of the SQL window in an external file"));
     btLoadSQL = button(paSLQLeftBot, "btLoadSQL", QStringLiteral("Load SQL"),
                        QStringLiteral("Load the content of the SQL window from an external file"));
-    bottom->addWidget(cbFullLogging, 0, 0);
-    bottom->addWidget(cbLog, 0, 1);
+    // The two switches share a line; the longer caption takes the room it needs.
+    auto* switches = new QHBoxLayout;
+    switches->addWidget(cbFullLogging);
+    switches->addStretch();
+    switches->addWidget(cbLog);
+    bottom->addLayout(switches, 0, 0, 1, 2);
     bottom->addWidget(btLogConfiguration, 1, 0, 1, 2);
     bottom->addWidget(btLogSQLResults, 2, 0, 1, 2);
     bottom->addWidget(btSaveSQLRes, 3, 0);
@@ -290,7 +295,6 @@ void TfmBrindle::buildMonTablesTab() {
     sgMonTables = gridView(gbMonTables, "sgMonTables", 4, 10, {134, 48, 449, 68}, true);
     spSplitSQL = named(new QSplitter(Qt::Vertical, gbMonTables), "spSplitSQL");
     spSplitSQL->setHandleWidth(3);
-    spSplitSQL->setStyleSheet(QStringLiteral("QSplitter::handle { background: navy; }"));
     auto* lower = new QWidget(spSplitSQL);
     auto* lowerLayout = column(lower, 2);
     lowerLayout->setContentsMargins(0, 0, 0, 0);

@@ -102,11 +102,19 @@ TEST_F(WindowTest, ActivationReloadsTheServerListAndKeepsTheTypedName) {
     QFile::remove(path("ServerList.ini"));
     QCoreApplication::sendEvent(&w, &activate);
     EXPECT_EQ(w.cbDb->count(), 2); // a missing list leaves the items alone
+    QDir(dir.path()).mkdir("ServerList.ini");
+    QCoreApplication::sendEvent(&w, &activate);
+    EXPECT_EQ(w.cbDb->count(), 2); // so does one that cannot be read
+    EXPECT_EQ(w.cbDb->currentText(), "typed");
 }
 
-TEST_F(WindowTest, TheAutoSavedSqlIsLoadedAtStartAndAMissingOneIgnored) {
+TEST_F(WindowTest, TheAutoSavedSqlIsLoadedAtStartAndAMissingOrUnreadableOneIgnored) {
     EXPECT_TRUE(open().reSQLs->toPlainText().isEmpty());
     window.reset();
+    QDir(dir.path()).mkdir("Brindle.sql");
+    EXPECT_TRUE(open().reSQLs->toPlainText().isEmpty());
+    window.reset();
+    QDir(dir.path()).rmdir("Brindle.sql");
     toolkit::saveTextFile(path("Brindle.sql"), {"select 1", "-- note"}, TextEncoding::Windows1252);
     EXPECT_EQ(open().reSQLs->toPlainText(), "select 1\n-- note");
     EXPECT_EQ(window->sTmpDir, dir.path());
