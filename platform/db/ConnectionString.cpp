@@ -54,7 +54,40 @@ std::optional<KeyAt> nextKey(const QString& text, qsizetype from) {
     return std::nullopt;
 }
 
+struct BracedValue {
+    QString value;
+    qsizetype end; // just past the closing brace
+};
+
+// The braced value starting at `at`, when it is closed and followed by ";" or the end.
+std::optional<BracedValue> bracedValueAt(const QString& text, qsizetype at) {
+    if (at >= text.size() || text[at] != u'{')
+        return std::nullopt;
+    QString value;
+    for (qsizetype i = at + 1; i < text.size(); ++i) {
+        if (text[i] != u'}') {
+            value.append(text[i]);
+        } else if (i + 1 < text.size() && text[i + 1] == u'}') {
+            value.append(u'}');
+            ++i;
+        } else if (i + 1 == text.size() || text[i + 1] == u';') {
+            return BracedValue{value, i + 1};
+        } else {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
+
+QString adoValue(const QString& value) {
+    for (QChar c : value)
+        if (c == u';' || c == u'{' || c == u'}' || c == u'=')
+            return QStringLiteral("{") +
+                   QString(value).replace(QStringLiteral("}"), QStringLiteral("}}")) + u'}';
+    return value;
+}
 
 ConnectionSettings parseConnectionString(const QString& text) {
     ConnectionSettings settings;
@@ -63,6 +96,11 @@ ConnectionSettings parseConnectionString(const QString& text) {
         item = nextKey(text, 0);
     while (item) {
         QString& field = settings.*(item->key->field);
+        if (const std::optional<BracedValue> braced = bracedValueAt(text, item->valueStart)) {
+            field = braced->value;
+            item = nextKey(text, braced->end);
+            continue;
+        }
         if (item->key->field == &ConnectionSettings::password) {
             field = text.mid(item->valueStart);
             break;

@@ -4,10 +4,11 @@
 //   Provider=...;Persist Security Info=...;User ID=...;Data Source=...;Initial
 //   Catalog=...;Password=...
 // Keys are matched without regard to case or surrounding blanks; values are
-// kept exactly as typed. The user name, server and password are inserted
-// unescaped, so a value runs up to the next ";" that starts one of the keys
-// above, and the password, always the last item, runs to the end of the
-// string: any character in a password, ";" and "=" included, stays in it.
+// kept exactly as typed. A value that begins with "{" is braced: it runs to
+// the matching "}", with "}}" standing for one "}" (adoValue() writes them).
+// Any other value runs up to the next ";" that starts one of the keys above,
+// and an unbraced password, always the last item, runs to the end of the
+// string.
 
 #include <QString>
 
@@ -23,6 +24,11 @@ struct ConnectionSettings {
 };
 
 ConnectionSettings parseConnectionString(const QString& text);
+
+// A typed value as it goes into the string: unchanged, unless it holds ";",
+// "{", "}" or "=", which could end it early or start another key; then it is
+// wrapped in braces with each "}" doubled.
+QString adoValue(const QString& value);
 
 // The string the window's connection holds before the first connect.
 QString initialConnectionString();

@@ -50,6 +50,35 @@ TEST(ConnectionString, ReadsTheStringsTheProgramBuilds) {
     }
 }
 
+// Typed values written with adoValue() come back unchanged, whatever separators
+// or key names they hold, so no value can move another or add a key.
+TEST(ConnectionString, TypedValuesComeBackWholeAndInTheirOwnPlace) {
+    const struct {
+        QString user, server, password;
+    } cases[] = {
+        {"sa", "ASE1 ", ""},
+        {"u;Data Source=evil", "ASE1", "p"},
+        {"sa", "x;Password=stolen", "pw"},
+        {"sa", "ASE1", "p;Data Source=evil;{x}=y;"},
+        {"{sa}", "}}", "{"},
+        {"a=b", "=", "}x{"},
+        {"", "", ";"},
+    };
+    for (const auto& c : cases) {
+        const QString text =
+            "Provider=MSDASQL.1;Persist Security Info=False;User ID=" + adoValue(c.user) +
+            ";Data Source=" + adoValue(c.server) +
+            ";Initial Catalog=master;Password=" + adoValue(c.password);
+        const ConnectionSettings got = parseConnectionString(text);
+        EXPECT_EQ(got.userId, c.user) << text.toStdString();
+        EXPECT_EQ(got.dataSource, c.server) << text.toStdString();
+        EXPECT_EQ(got.password, c.password) << text.toStdString();
+        EXPECT_EQ(got.initialCatalog, "master") << text.toStdString();
+    }
+    EXPECT_EQ(adoValue("ASE1 "), "ASE1 ") << "values without separators go in as typed";
+    EXPECT_EQ(adoValue("a}b;"), "{a}}b;}");
+}
+
 TEST(OdbcConnectionString, BracesExactlyTheValuesThatCouldChangeTheString) {
     const struct {
         QString in, out;
