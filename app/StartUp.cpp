@@ -35,6 +35,7 @@ TfmBrindle::TfmBrindle(toolkit::Dialogs& dialogs, toolkit::Clock& clock, QWidget
     buildLayout();
     wireShell();
     // Each subsystem wires its own handlers here.
+    wireServerConnection();
     FormCreate();
     for (QTimer* timer : {tmExit, tmSaveFile, tmRunSQL})
         timer->start();
@@ -79,12 +80,7 @@ void TfmBrindle::FormCreate() {
 void TfmBrindle::FormActivate() {
     toolkit::processSettings().shortDateFormat = QStringLiteral("dd/MM/yyyy");
     try {
-        toolkit::StringList servers;
-        servers.LoadFromFile(QStringLiteral("ServerList.ini"));
-        const QString shown = cbDb->currentText();
-        cbDb->clear();
-        cbDb->addItems(servers.Lines);
-        cbDb->setEditText(shown);
+        ReloadServerList();
     } catch (const std::exception&) {
         // No server list yet: the combo keeps its items.
     }

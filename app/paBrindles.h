@@ -214,6 +214,18 @@ public:
     void SetTabIndex(int index);
     int TabIndex() const;
 
+    // ---- Server connection ----
+    void btOkClick();
+    void edPasswordKeyPress(QChar key);
+    void cbODBCClick();
+    void cbOLEDBClick();
+    // Adds the connected server's name to the server list file when it is new there.
+    void UpdateServerList();
+    // The items of cbDb from the server list file; cbDb keeps its text. Throws when the
+    // file cannot be read.
+    void ReloadServerList();
+    void wireServerConnection();
+
 protected:
     bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
