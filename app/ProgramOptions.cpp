@@ -25,6 +25,10 @@ ProgramOptions parseProgramOptions(const QStringList& arguments) {
             break;
         }
     }
+    if (options.demo) {
+        options.server = QStringLiteral("sim:demo");
+        options.connect = true;
+    }
     return options;
 }
 

@@ -3,6 +3,8 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QPushButton>
+#include <QTimer>
 #include <cstdio>
 
 int main(int argc, char** argv) {
@@ -28,5 +30,7 @@ int main(int argc, char** argv) {
     if (options.server)
         fmBrindle.cbDb->setEditText(*options.server);
     fmBrindle.show();
+    if (options.connect)
+        QTimer::singleShot(0, fmBrindle.btOk, &QPushButton::click);
     return app.exec();
 }
