@@ -54,8 +54,8 @@ private:
 };
 
 struct SimBatchOutcome {
-    std::vector<SimResult> results;  // one per statement that ran, in order
-    std::optional<SimError> error;   // the statement that stopped the batch, if any
+    std::vector<SimResult> results; // one per statement that ran, in order
+    std::optional<SimError> error;  // the statement that stopped the batch, if any
 };
 
 class SimSession {
