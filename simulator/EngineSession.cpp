@@ -10,6 +10,7 @@
 #include "simulator/Processes.h"
 #include "simulator/ServerErrors.h"
 #include "simulator/Simulation.h"
+#include "simulator/SqlFunctions.h"
 #include "simulator/SqliteValues.h"
 #include "simulator/StoredTables.h"
 #include "simulator/Tokenizer.h"
@@ -39,6 +40,8 @@ SimValue integerValueOf(std::int64_t number) {
 }
 
 SimError statementFailure(const SqliteError& failure, const std::string& path) {
+    if (std::optional<SimError> server = serverErrorFromSqlite(failure.what()))
+        return *server;
     switch (failure.code() & 0xff) {
     case SQLITE_CONSTRAINT:
         return errors::make(2601, 14,
@@ -136,7 +139,9 @@ std::vector<SimResult> EngineSession::runStatement(const ast::Statement& stateme
                 return {runWrite(erase.table, translateDelete(erase, *this))};
             },
             [this](const ast::CreateTable& create) -> std::vector<SimResult> {
-                return {createTable(create)};
+                SimResult result = runSql(translateCreateTable(create, *this), false);
+                result.rowsAffected = -1;
+                return {result};
             },
             [this](const ast::DropTable& drop) -> std::vector<SimResult> {
                 return {dropTable(drop)};
@@ -190,17 +195,15 @@ SimResult EngineSession::runWrite(const ast::ObjectName& table, const SqliteText
     return runSql(text, false);
 }
 
-SimResult EngineSession::createTable(const ast::CreateTable& create) {
-    const std::string database = databaseOf(create.table, state_.database);
+std::string EngineSession::newTableName(const ast::ObjectName& name) {
+    const std::string database = databaseOf(name, state_.database);
     if (database != "tempdb")
         throw errors::createNotAllowed(database);
-    if (userTableExists(*db_, database, create.table.name))
+    if (userTableExists(*db_, database, name.name))
         throw errors::make(2714, 16,
-                           "There is already an object named '" + create.table.name +
+                           "There is already an object named '" + name.name +
                                "' in the database.");
-    SimResult result = runSql(translateCreateTable(create, *this), false);
-    result.rowsAffected = -1;
-    return result;
+    return storedTableName(database, name.name);
 }
 
 SimResult EngineSession::dropTable(const ast::DropTable& drop) {

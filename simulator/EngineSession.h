@@ -30,6 +30,7 @@ public:
     std::string resolveTable(const ast::ObjectName& name) override;
     std::vector<ColumnInfo> tableColumns(const ast::ObjectName& name) override;
     SimValue globalVariable(std::string_view name) override;
+    std::string newTableName(const ast::ObjectName& name) override;
 
     SessionState& state() override { return state_; }
     SimValue evaluate(const ast::Expr& expr) override;
@@ -38,7 +39,6 @@ private:
     std::vector<SimResult> runStatement(const ast::Statement& statement);
     SimResult runSql(const SqliteText& text, bool returnsRows);
     SimResult runWrite(const ast::ObjectName& table, const SqliteText& text);
-    SimResult createTable(const ast::CreateTable& create);
     SimResult dropTable(const ast::DropTable& drop);
     SimResult useDatabase(const ast::Use& use);
     SimResult setOptions(const ast::Set& set);

@@ -48,21 +48,4 @@ std::string createTableSql(const std::string& quotedName, const std::vector<Colu
     return sql + ")";
 }
 
-SimValue::Kind kindOfDeclaredType(std::string_view declared) {
-    const std::string type = lowerAscii(declared);
-    const auto has = [&type](std::string_view part) {
-        return type.find(part) != std::string::npos;
-    };
-    if (has("date") || has("time"))
-        return SimValue::Kind::DateTime;
-    if (has("int") || has("bit"))
-        return SimValue::Kind::Integer;
-    if (has("float") || has("real") || has("numeric") || has("decimal") || has("money") ||
-        has("double"))
-        return SimValue::Kind::Real;
-    if (has("binary") || has("blob") || has("image"))
-        return SimValue::Kind::Binary;
-    return SimValue::Kind::Text;
-}
-
 } // namespace sim

@@ -30,7 +30,4 @@ struct ServerType {
 };
 ServerType serverTypeOf(char type);
 
-// The kind of a column of a user table, read back from its declared SQLite type.
-SimValue::Kind kindOfDeclaredType(std::string_view declared);
-
 } // namespace sim

@@ -73,7 +73,7 @@ std::vector<ColumnInfo> columnsOf(SqliteDatabase& db, const TableLocation& table
     query.bind(1, table.database + "." + table.name);
     while (query.step())
         if (query.textView(0) != kPipeSequence)
-            columns.push_back({query.text(0), kindOfDeclaredType(query.textView(1))});
+            columns.push_back({query.text(0), kindOfServerType(query.textView(1))});
     return columns;
 }
 
