@@ -61,6 +61,20 @@ SimError statementFailure(const SqliteError& failure, const std::string& path) {
     }
 }
 
+// A column whose type the statement does not fix (an expression, @@spid)
+// takes the kind of its first value, so that clients can align and convert it.
+void describeUntypedColumns(SimResult& result) {
+    for (std::size_t c = 0; c < result.columnKinds.size(); ++c) {
+        if (result.columnKinds[c] != SimValue::Kind::Null)
+            continue;
+        for (const std::vector<SimValue>& row : result.rows)
+            if (row[c].kind != SimValue::Kind::Null) {
+                result.columnKinds[c] = row[c].kind;
+                break;
+            }
+    }
+}
+
 } // namespace
 
 EngineSession::EngineSession(std::unique_ptr<SqliteDatabase> db, StateLocation location,
@@ -181,6 +195,7 @@ SimResult EngineSession::runSql(const SqliteText& text, bool returnsRows) {
             row.push_back(readValue(statement, int(i), text.columns[i].kind));
         result.rows.push_back(std::move(row));
     }
+    describeUntypedColumns(result);
     result.rowsAffected = returnsRows ? std::int64_t(result.rows.size()) : db_->changes();
     state_.rowCount = result.rowsAffected;
     if (state_.noCount)
@@ -201,8 +216,7 @@ std::string EngineSession::newTableName(const ast::ObjectName& name) {
         throw errors::createNotAllowed(database);
     if (userTableExists(*db_, database, name.name))
         throw errors::make(2714, 16,
-                           "There is already an object named '" + name.name +
-                               "' in the database.");
+                           "There is already an object named '" + name.name + "' in the database.");
     return storedTableName(database, name.name);
 }
 

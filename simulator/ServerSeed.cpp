@@ -143,7 +143,8 @@ void seedState(SqliteDatabase& db, std::int64_t nowMs) {
     state.reset();
     state.bind(1, "boot_ms").bind(2, nowMs - kBootLeadMs).run();
     state.reset();
-    state.bind(1, "tick_ms").bind(2, nowMs).run();
+    // No tick yet: the first step of the simulation brings the users in.
+    state.bind(1, "tick_ms").bind(2, std::int64_t(0)).run();
     db.exec("insert into sim_login values ('sa', '', 1)");
 }
 
