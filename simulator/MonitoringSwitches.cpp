@@ -8,10 +8,11 @@ namespace sim {
 namespace {
 
 // The catalogue of the monitoring tables answers whatever the switches say,
-// so that a client can always learn what there is to enable.
+// so that a client can always learn what there is to enable; the system
+// tables (sysprocesses...) are not monitoring tables at all.
 bool alwaysReadable(const MonTableDef& table) {
-    return table.name == "monTables" || table.name == "monTableColumns" ||
-           table.name == "monTableParameters";
+    return !table.name.starts_with("mon") || table.name == "monTables" ||
+           table.name == "monTableColumns" || table.name == "monTableParameters";
 }
 
 } // namespace

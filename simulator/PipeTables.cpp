@@ -41,9 +41,13 @@ std::int64_t copyUnreadRows(SqliteDatabase& db, const MonTableDef& table,
     const std::string stored = storedTableName("master", table.name);
     const std::string sequence(kPipeSequence);
     // The newest row is fixed first: rows another process adds meanwhile stay unread.
-    auto newest = db.prepare("select max(" + sequence + ") from " + stored);
-    const std::int64_t upTo =
-        newest.step() && newest.type(0) != SQLITE_NULL ? newest.integer(0) : lastRead;
+    std::int64_t upTo = lastRead;
+    {
+        // Finished before the drop below: SQLite drops no table while a statement reads.
+        auto newest = db.prepare("select max(" + sequence + ") from " + stored);
+        if (newest.step() && newest.type(0) != SQLITE_NULL)
+            upTo = newest.integer(0);
+    }
     db.exec("drop table if exists temp." + temporaryName);
     db.exec(createTableSql("temp." + temporaryName, table.columns));
     auto copy = db.prepare("insert into temp." + temporaryName + " select " + columnList(table) +

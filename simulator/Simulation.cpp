@@ -167,10 +167,15 @@ void simulateStep(SqliteDatabase& db, std::int64_t fromMs, std::int64_t nowMs) {
     }
     const double seconds = double(nowMs - fromMs) / 1000.0;
     for (ProcessInfo& p : users) {
-        if (p.workItem >= 0 && chance(random, std::min(1.0, seconds * 0.4)))
+        if (p.blockedBy != 0)
+            continue;
+        // A finished statement is followed by the next one, or by a pause.
+        if (p.workItem >= 0 && chance(random, std::min(1.0, seconds * 0.4))) {
             addFinishedStatement(db, p, random, nowMs);
-        if (p.blockedBy == 0 && chance(random, std::min(1.0, seconds * 0.25)))
             chooseWork(p, random);
+        } else if (p.workItem < 0 && chance(random, std::min(1.0, seconds * 0.25))) {
+            chooseWork(p, random);
+        }
     }
     updateBlocks(db, users, random, nowMs);
     for (const ProcessInfo& p : users)
