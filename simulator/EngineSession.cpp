@@ -61,6 +61,13 @@ SimError statementFailure(const SqliteError& failure, const std::string& path) {
     }
 }
 
+// A vector holding one result, moved in: a braced list would copy every row.
+std::vector<SimResult> one(SimResult result) {
+    std::vector<SimResult> results;
+    results.push_back(std::move(result));
+    return results;
+}
+
 // A column whose type the statement does not fix (an expression, @@spid)
 // takes the kind of its first value, so that clients can align and convert it.
 void describeUntypedColumns(SimResult& result) {
@@ -141,37 +148,37 @@ std::vector<SimResult> EngineSession::runStatement(const ast::Statement& stateme
     return std::visit(
         Overloaded{
             [this](const std::unique_ptr<ast::Select>& select) -> std::vector<SimResult> {
-                return {runSql(translateSelect(*select, *this), true)};
+                return one(runSql(translateSelect(*select, *this), true));
             },
             [this](const ast::Insert& insert) -> std::vector<SimResult> {
-                return {runWrite(insert.table, translateInsert(insert, *this))};
+                return one(runWrite(insert.table, translateInsert(insert, *this)));
             },
             [this](const ast::Update& update) -> std::vector<SimResult> {
-                return {runWrite(update.table, translateUpdate(update, *this))};
+                return one(runWrite(update.table, translateUpdate(update, *this)));
             },
             [this](const ast::Delete& erase) -> std::vector<SimResult> {
-                return {runWrite(erase.table, translateDelete(erase, *this))};
+                return one(runWrite(erase.table, translateDelete(erase, *this)));
             },
             [this](const ast::CreateTable& create) -> std::vector<SimResult> {
                 SimResult result = runSql(translateCreateTable(create, *this), false);
                 result.rowsAffected = -1;
-                return {result};
+                return one(result);
             },
             [this](const ast::DropTable& drop) -> std::vector<SimResult> {
-                return {dropTable(drop)};
+                return one(dropTable(drop));
             },
             [this](const ast::Execute& call) { return runProcedure(*this, call); },
             [this](const ast::Kill& kill) -> std::vector<SimResult> {
-                return {runKill(state_, kill)};
+                return one(runKill(state_, kill));
             },
             [this](const ast::Dbcc& dbcc) -> std::vector<SimResult> {
-                return {runDbcc(*this, dbcc)};
+                return one(runDbcc(*this, dbcc));
             },
-            [this](const ast::Use& use) -> std::vector<SimResult> { return {useDatabase(use)}; },
-            [this](const ast::Set& set) -> std::vector<SimResult> { return {setOptions(set)}; },
-            [this](const ast::Print& text) -> std::vector<SimResult> { return {print(text)}; },
+            [this](const ast::Use& use) -> std::vector<SimResult> { return one(useDatabase(use)); },
+            [this](const ast::Set& set) -> std::vector<SimResult> { return one(setOptions(set)); },
+            [this](const ast::Print& text) -> std::vector<SimResult> { return one(print(text)); },
             [this](const ast::Transaction& word) -> std::vector<SimResult> {
-                return {transaction(word)};
+                return one(transaction(word));
             },
         },
         statement.body);
