@@ -164,6 +164,11 @@ private:
         return (token.kind == TokenKind::Word && !isReserved(token)) ||
                token.kind == TokenKind::BracketedName || token.kind == TokenKind::QuotedName;
     }
+    static bool isNumber(const Token& token) {
+        return token.kind == TokenKind::Integer || token.kind == TokenKind::Decimal ||
+               token.kind == TokenKind::Float;
+    }
+
     std::string expectName() {
         if (!isName(peek()))
             fail();
@@ -566,9 +571,14 @@ private:
         } else if (token.kind == TokenKind::String || isName(token)) {
             value->kind = Kind::String;
             value->text = token.text;
-        } else if (token.isSymbol("-") || token.isSymbol("+") || token.kind == TokenKind::Integer ||
-                   token.kind == TokenKind::Decimal || token.kind == TokenKind::Float) {
-            return {argument.name, parseUnary()};
+        } else if (isNumber(token) ||
+                   ((token.isSymbol("-") || token.isSymbol("+")) && isNumber(peek(1)))) {
+            // A signed number stays one literal, so the procedure reads its value directly.
+            const std::string sign = token.isSymbol("-") ? "-" : "";
+            if (!isNumber(token))
+                next();
+            value->kind = peek().kind == TokenKind::Integer ? Kind::Integer : Kind::Real;
+            value->text = sign + peek().text;
         } else if (token.kind == TokenKind::Variable) {
             throw errors::unsupported("local variables");
         } else {
