@@ -340,6 +340,9 @@ private:
                 Query inner = query(*ref.derived, nullptr);
                 aggregatesAllowed = saved;
                 sql += "(" + inner.sql + ")";
+                const auto unnamed = [](const ColumnInfo& c) { return c.name.empty(); };
+                if (std::any_of(inner.columns.begin(), inner.columns.end(), unnamed))
+                    throw errors::unsupported("unnamed columns in a derived table");
                 source.columns = std::move(inner.columns);
                 source.reference = ref.alias;
             } else {

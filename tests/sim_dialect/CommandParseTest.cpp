@@ -129,6 +129,11 @@ TEST(Batch, EmptyOrCommentOnlyHoldsNoStatement) {
     EXPECT_TRUE(parseBatch("/**/\r\n-- nothing\n;", false).empty());
 }
 
+TEST(Batch, ANulCharacterInANameIsASyntaxError) {
+    EXPECT_EQ(errorOf(std::string("select [a\0b] from t", 19)), 102);
+    EXPECT_EQ(parseBatch(std::string("select 'a\0b'", 12), false).size(), 1u);
+}
+
 TEST(Batch, ASyntaxErrorAnywhereStopsAllOfIt) {
     EXPECT_EQ(errorOf("select 1\nselect 2 from"), 156);
     EXPECT_EQ(errorOf("select 1 )"), 102);

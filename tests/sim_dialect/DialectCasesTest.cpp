@@ -250,6 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select id from people union select 2 order by name", "error 104"},
         DialectCase{"select @@nosuch", "error 137"}, DialectCase{"select *", "error 263"},
         DialectCase{"select 1 select nosuch from people", "error 207"},
+        DialectCase{"select * from (select 1) d", "error 11000"},
         DialectCase{"select 1 nosuch", "nosuch\n1"}));
 
 TEST(DialectQuotedIdentifiers, DoubleQuotesNameColumnsWhenOn) {

@@ -104,10 +104,17 @@ void bind(sqlite3_stmt* statement, int index, const SimValue& value) {
     throw errors::make(-1, 16, message);
 }
 
+// Stops a statement after about ten million virtual machine steps, so that a
+// generated many-way cross join ends with an error instead of running for hours.
+int stopRunaway(void* steps) {
+    return ++*static_cast<int*>(steps) > 10'000 ? 1 : 0;
+}
+
 } // namespace
 
 DialectHarness::DialectHarness() {
     sqlite3_open(":memory:", &db_);
+    sqlite3_progress_handler(db_, 1000, stopRunaway, &progress_);
     registerSqlFunctions(db_, &DialectHarness::now);
     exec(kFixture);
 }
@@ -185,9 +192,15 @@ std::string DialectHarness::newTableName(const ast::ObjectName& name) {
 
 std::string DialectHarness::runQuery(const SqliteText& text) {
     sqlite3_stmt* statement = nullptr;
+    const char* tail = nullptr;
+    progress_ = 0;
     if (sqlite3_prepare_v2(db_, text.sql.c_str(), static_cast<int>(text.sql.size()), &statement,
-                           nullptr) != SQLITE_OK)
+                           &tail) != SQLITE_OK)
         failFromSqlite(db_);
+    if (tail != text.sql.c_str() + text.sql.size()) {
+        sqlite3_finalize(statement);
+        throw std::logic_error("translation gave more than one statement: " + text.sql);
+    }
     for (std::size_t i = 0; i < text.parameters.size(); ++i)
         bind(statement, static_cast<int>(i + 1), text.parameters[i]);
     std::string out;

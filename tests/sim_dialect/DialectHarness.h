@@ -44,6 +44,7 @@ private:
     std::string tableOf(const ast::ObjectName& name);
 
     sqlite3* db_ = nullptr;
+    int progress_ = 0;
     std::string lastKinds_;
 };
 
