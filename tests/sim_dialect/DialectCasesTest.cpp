@@ -78,6 +78,10 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select name + '!' from people where id = 3", "\nCy!"},
         DialectCase{"select null + 'x', 'x' + null", "|\nx|x"},
         DialectCase{"select 'a' + 1", "error 257"},
+        DialectCase{"select getdate() - 1", "error 257"},
+        DialectCase{"select id from people where name = 1", "error 257"},
+        DialectCase{"select id from people where born > '2000-01-01' order by id", "id\n4"},
+        DialectCase{"select -name from people", "error 257"},
         DialectCase{"select TableName, Indicators&1 \"Ind\" from master..monTables order by 1 ASC",
                     "TableName|Ind\nmonDeadLock|1\nmonEngine|0\nmonProcessActivity|0\n"
                     "monSysStatement|1"},
