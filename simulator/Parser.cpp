@@ -16,7 +16,8 @@ using ast::ExprPtr;
 using Kind = ast::Expr::Kind;
 
 // Nested parentheses, subqueries and operators beyond these limits are refused
-// rather than risking the stack of the thread that runs the batch.
+// rather than risking the stack of the thread that runs the batch: about ten
+// frames per level, a few hundred bytes each.
 constexpr int kMaxNesting = 100;
 constexpr int kMaxHeight = 200;
 
@@ -755,7 +756,6 @@ private:
     }
 
     ExprPtr parseIn(ExprPtr left, bool negated) {
-        Nesting nesting(depth_);
         expectSymbol("(");
         ExprPtr expr;
         if (peek().isWord("select")) {
@@ -847,7 +847,6 @@ private:
     }
 
     ExprPtr parseParenthesized() {
-        Nesting nesting(depth_);
         next();
         ExprPtr expr;
         if (peek().isWord("select")) {
@@ -870,7 +869,6 @@ private:
         if (token.isWord("case"))
             return parseCase();
         if (token.isWord("exists")) {
-            Nesting nesting(depth_);
             next();
             expectSymbol("(");
             auto expr = node(Kind::Exists);
@@ -898,7 +896,6 @@ private:
     }
 
     ExprPtr parseCall() {
-        Nesting nesting(depth_);
         const std::string name = lowerAscii(next().text);
         next(); // (
         if (name == "convert")
@@ -958,7 +955,6 @@ private:
     }
 
     ExprPtr parseCase() {
-        Nesting nesting(depth_);
         next();
         auto expr = node(Kind::Case);
         if (!peek().isWord("when")) {

@@ -184,6 +184,8 @@ TEST(Limits, DeepNestingIsRefusedNotOverflowed) {
     for (int i = 0; i < 500; ++i)
         subqueries = "select (" + subqueries + ")";
     EXPECT_TRUE(tooComplex(subqueries));
+    const std::string parentheses(90, '(');
+    EXPECT_EQ(errorOf("select " + parentheses + "1" + std::string(90, ')')), 0);
     std::string ok = "select 1";
     for (int i = 0; i < 50; ++i)
         ok += "+1";

@@ -137,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select convert(int, \"4x2\")", "error 249"},
         DialectCase{"select convert(int, 7.9), convert(numeric(5,2), 3.14159)", "|\n7|3.14"},
         DialectCase{"select convert(char(5), \"ab\") + \"|\"", "\nab   |"},
+        DialectCase{"select char_length(convert(char(1000000000), 'x'))", "\n16384"},
         DialectCase{"select convert(varchar, born, 103) from people where id = 1", "\n17/05/1990"},
         DialectCase{"select convert(varchar, getdate())", "\nDec 11 2026  2:25PM"},
         DialectCase{"select convert(varchar(8), getdate(), 108)", "\n14:25:30"},
