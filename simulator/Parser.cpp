@@ -324,6 +324,15 @@ private:
         return height + 1;
     }
 
+    // An alias written as a string becomes a name in the SQL text, where a NUL
+    // character would cut the statement short.
+    static std::string aliasText(const Token& token) {
+        const std::size_t nul = token.text.find('\0');
+        if (nul != std::string::npos)
+            throw errors::incorrectSyntaxNear(token.text.substr(0, nul));
+        return token.text;
+    }
+
     ast::SelectItem parseSelectItem() {
         ast::SelectItem item;
         if (acceptSymbol("*")) {
@@ -341,7 +350,7 @@ private:
         const bool aliasFirst =
             (isName(peek()) || peek().kind == TokenKind::String) && peek(1).isSymbol("=");
         if (aliasFirst) {
-            item.alias = next().text;
+            item.alias = aliasText(next());
             next();
             item.expr = parseExpression();
             return item;
@@ -355,7 +364,7 @@ private:
     std::optional<std::string> parseAlias() {
         const bool as = acceptWord("as");
         if (isName(peek()) || peek().kind == TokenKind::String)
-            return next().text;
+            return aliasText(next());
         if (as)
             fail();
         return std::nullopt;

@@ -132,6 +132,7 @@ TEST(Batch, EmptyOrCommentOnlyHoldsNoStatement) {
 TEST(Batch, ANulCharacterInANameIsASyntaxError) {
     EXPECT_EQ(errorOf(std::string("select [a\0b] from t", 19)), 102);
     EXPECT_EQ(parseBatch(std::string("select 'a\0b'", 12), false).size(), 1u);
+    EXPECT_EQ(errorOf(std::string("select 1 'a\0b'", 14)), 102);
 }
 
 TEST(Batch, ASyntaxErrorAnywhereStopsAllOfIt) {

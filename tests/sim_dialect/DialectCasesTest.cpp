@@ -24,7 +24,7 @@ class DialectCases : public ::testing::TestWithParam<DialectCase> {};
 
 TEST_P(DialectCases, GiveTheServersRowsOrError) {
     DialectHarness server;
-    EXPECT_EQ(server.run(GetParam().sql), GetParam().expected);
+    EXPECT_EQ(server.run(GetParam().sql), GetParam().expected) << server.lastMessage();
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -247,6 +247,7 @@ std::string DialectHarness::run(std::string_view batch, bool quotedIdentifiers) 
         }
         return last;
     } catch (const SimError& error) {
+        lastMessage_ = error.message().text;
         return "error " + std::to_string(error.message().number);
     }
 }

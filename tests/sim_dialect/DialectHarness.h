@@ -29,6 +29,8 @@ public:
 
     // The kinds of the last result's columns, one letter each: N(ull) I R T D(ate-time) B.
     const std::string& lastKinds() const { return lastKinds_; }
+    // The text of the last error, for failure messages.
+    const std::string& lastMessage() const { return lastMessage_; }
 
     std::string resolveTable(const ast::ObjectName& name) override;
     std::vector<ColumnInfo> tableColumns(const ast::ObjectName& name) override;
@@ -46,6 +48,7 @@ private:
     sqlite3* db_ = nullptr;
     int progress_ = 0;
     std::string lastKinds_;
+    std::string lastMessage_;
 };
 
 } // namespace sim::testing
