@@ -2,8 +2,7 @@
 
 #include "platform/db/Ado.h"
 #include "platform/db/OdbcCursor.h"
-
-#include <limits>
+#include "platform/db/OdbcLogin.h"
 
 namespace db {
 
@@ -11,8 +10,8 @@ namespace {
 
 class OdbcDriver : public Driver {
 public:
-    explicit OdbcDriver(const QString& connectionString);
-    ~OdbcDriver() override { SQLDisconnect(connection_.get()); }
+    explicit OdbcDriver(const QString& connectionString)
+        : session_(odbcLogin(connectionString, std::chrono::seconds(loginTimeoutSeconds))) {}
 
     std::unique_ptr<Cursor> open(const QString& batch) override;
     void execute(const QString& batch) override;
@@ -22,33 +21,13 @@ private:
     std::unique_ptr<OdbcHandle> run(const QString& batch, SQLRETURN& rc);
     static bool hasColumns(const OdbcHandle& statement, SQLRETURN rc);
 
-    OdbcHandle environment_{SQL_HANDLE_ENV, SQL_NULL_HANDLE};
-    OdbcHandle connection_;
+    SQLHANDLE connection() const { return session_->connection.get(); }
+
+    std::shared_ptr<OdbcSession> session_;
 };
 
-OdbcHandle& withOdbc3(OdbcHandle& environment) {
-    environment.check(SQLSetEnvAttr(environment.get(), SQL_ATTR_ODBC_VERSION,
-                                    reinterpret_cast<SQLPOINTER>(SQL_OV_ODBC3), 0));
-    return environment;
-}
-
-OdbcDriver::OdbcDriver(const QString& connectionString)
-    : connection_(SQL_HANDLE_DBC, withOdbc3(environment_).get()) {
-    // Both bound the login; a driver that knows neither attribute just ignores it.
-    const auto timeout = reinterpret_cast<SQLPOINTER>(SQLULEN(loginTimeoutSeconds));
-    SQLSetConnectAttr(connection_.get(), SQL_ATTR_LOGIN_TIMEOUT, timeout, 0);
-    SQLSetConnectAttr(connection_.get(), SQL_ATTR_CONNECTION_TIMEOUT, timeout, 0);
-    QByteArray text = connectionString.toUtf8();
-    if (text.size() > std::numeric_limits<SQLSMALLINT>::max())
-        throw DbError(QStringLiteral("The connection string is too long."));
-    SQLSMALLINT completedLength = 0;
-    connection_.check(SQLDriverConnect(
-        connection_.get(), nullptr, reinterpret_cast<SQLCHAR*>(text.data()),
-        SQLSMALLINT(text.size()), nullptr, 0, &completedLength, SQL_DRIVER_NOPROMPT));
-}
-
 std::unique_ptr<OdbcHandle> OdbcDriver::run(const QString& batch, SQLRETURN& rc) {
-    auto statement = std::make_unique<OdbcHandle>(SQL_HANDLE_STMT, connection_.get());
+    auto statement = std::make_unique<OdbcHandle>(SQL_HANDLE_STMT, connection());
     QByteArray text = batch.toUtf8();
     rc = statement->check(SQLExecDirect(statement->get(), reinterpret_cast<SQLCHAR*>(text.data()),
                                         SQLINTEGER(text.size())));

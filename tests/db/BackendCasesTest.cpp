@@ -23,6 +23,10 @@ Backend odbcBackend() {
     return {"odbc", dbtest::msdasqlString("sa", dbtest::sqliteDataSource, "")};
 }
 
+Backend simulatorBackend() {
+    return {"simulator", dbtest::msdasqlString("sa", "sim::memory:", "")};
+}
+
 void PrintTo(const Backend& backend, std::ostream* out) {
     *out << backend.name;
 }
@@ -123,5 +127,5 @@ TEST_P(BackendCases, ClosingTheConnectionOrChangingTheTextClosesTheQuery) {
     EXPECT_EQ(query.CommandText(), "/**/\r\nselect 1 as a\r\nselect 2 as b");
 }
 
-INSTANTIATE_TEST_SUITE_P(Backends, BackendCases, testing::Values(odbcBackend()),
+INSTANTIATE_TEST_SUITE_P(Backends, BackendCases, testing::Values(odbcBackend(), simulatorBackend()),
                          [](const auto& info) { return std::string(info.param.name); });

@@ -144,6 +144,15 @@ TEST_F(OdbcBackend, AnUnreachableServerFailsWithAClearMessage) {
     }
 }
 
+// The driver's own timeout does not end this login (it keeps retrying its
+// logout); the connect gives up at the login timeout all the same. Takes that long.
+TEST_F(OdbcBackend, AServerThatNeverAnswersFailsAtTheLoginTimeout) {
+    connection.SetConnectionString(dbtest::aseoledbString("sa", dbtest::silentServer, "pw"));
+    const QString error = errorOf([&] { open("select 1 as a"); });
+    EXPECT_TRUE(error.contains("timeout", Qt::CaseInsensitive)) << error.toStdString();
+    EXPECT_FALSE(connection.Connected());
+}
+
 TEST_F(OdbcBackend, AnUnknownProviderIsRefused) {
     connection.SetConnectionString("Provider=SQLOLEDB.1;Data Source=x");
     EXPECT_TRUE(errorOf([&] { open("select 1 as a"); }).contains("SQLOLEDB.1"));

@@ -38,6 +38,26 @@ int refusingPort() {
     return ntohs(address.sin_port);
 }
 
+// A loopback port whose listener completes the handshake and never says a word:
+// the socket stays open, unaccepted, for the whole test program.
+int silentPort() {
+    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (socket < 0 || ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::listen(socket, 8) != 0 ||
+        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        throw std::runtime_error("cannot listen on a loopback port");
+    return ntohs(address.sin_port);
+}
+
+QByteArray serverEntry(const char* name, int port) {
+    return QByteArray("[") + name + "]\n\thost = 127.0.0.1\n\tport = " + QByteArray::number(port) +
+           "\n\ttds version = 5.0\n";
+}
+
 QString setUp() {
     static QTemporaryDir directory;
     const QString path = directory.path();
@@ -46,9 +66,8 @@ QString setUp() {
                   "libsqlite3odbc.so\n\n[FreeTDS]\nDriver=" + driverDirectory + "libtdsodbc.so\n");
     writeFile(path + "/odbc.ini", QByteArray("[") + sqliteDataSource +
                                       "]\nDriver=SQLite3\nDatabase=" + path.toUtf8() + "/master\n");
-    writeFile(path + "/freetds.conf",
-              QByteArray("[") + refusingServer + "]\n\thost = 127.0.0.1\n\tport = " +
-                  QByteArray::number(refusingPort()) + "\n\ttds version = 5.0\n");
+    writeFile(path + "/freetds.conf", serverEntry(refusingServer, refusingPort()) +
+                                          serverEntry(silentServer, silentPort()));
     setenv("ODBCSYSINI", path.toUtf8().constData(), 1);
     setenv("ODBCINI", (path + "/odbc.ini").toUtf8().constData(), 1);
     setenv("FREETDSCONF", (path + "/freetds.conf").toUtf8().constData(), 1);
