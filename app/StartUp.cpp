@@ -35,6 +35,7 @@ TfmBrindle::TfmBrindle(toolkit::Dialogs& dialogs, toolkit::Clock& clock, QWidget
     buildLayout();
     wireShell();
     // Each subsystem wires its own handlers here.
+    wireExecution();
     FormCreate();
     for (QTimer* timer : {tmExit, tmSaveFile, tmRunSQL})
         timer->start();
