@@ -48,12 +48,14 @@ void TfmBrindle::SaveResults(const QString& fileName, const QString& delimiter,
         bAbort = false;
         const exec::ResultsSaveHooks hooks{
             [this](bool appending) {
-                SetPanelText(2, appending ? QStringLiteral("Appending") : QStringLiteral("New File"));
+                SetPanelText(2,
+                             appending ? QStringLiteral("Appending") : QStringLiteral("New File"));
                 repaint();
             },
             [this](int row, int rowCount) {
                 if (pump.Tick())
-                    SetPanelText(1, QStringLiteral("Written row: %1 of %2...").arg(row).arg(rowCount));
+                    SetPanelText(1,
+                                 QStringLiteral("Written row: %1 of %2...").arg(row).arg(rowCount));
                 return bAbort;
             }};
         const exec::ResultsSaveOutcome outcome =

@@ -32,14 +32,17 @@ void TfmBrindle::sgSQLMouseDown(Qt::MouseButton button, int x, int y) {
     KillSpid1->setEnabled(state.killAndStackEnabled);
     ShowStack1->setText(state.showStackCaption);
     ShowStack1->setEnabled(state.killAndStackEnabled);
-    // The window's own screen corner plus the grid's place in its panel, as the menu has always opened.
-    const QPoint at(frameGeometry().left() + sgSQL->x() + x + 10, frameGeometry().top() + sgSQL->y() + y);
+    // The window's own screen corner plus the grid's place in its panel, as the menu has always
+    // opened.
+    const QPoint at(frameGeometry().left() + sgSQL->x() + x + 10,
+                    frameGeometry().top() + sgSQL->y() + y);
     dialogs.Popup(*popResults, at);
 }
 
 void TfmBrindle::AddtoSQL1Click() {
     const toolkit::StringGrid& grid = sgSQL->grid();
-    toolkit::EditorLines(reSQLs).Add(exec::addColumnLine(grid.Cells(grid.Col(), 0), cbLC->isChecked()));
+    toolkit::EditorLines(reSQLs).Add(
+        exec::addColumnLine(grid.Cells(grid.Col(), 0), cbLC->isChecked()));
 }
 
 void TfmBrindle::btFindClick() {

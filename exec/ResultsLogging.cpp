@@ -33,7 +33,8 @@ void TfmBrindle::btLogSQLResultsClick() {
     };
     const toolkit::StringGrid& grid = sgSQL->grid();
     for (int r = 0; r < grid.RowCount(); ++r) {
-        if (const std::optional<QString> line = exec::resultsLogLine(exec::gridRowCells(grid, r), delimiter))
+        if (const std::optional<QString> line =
+                exec::resultsLogLine(exec::gridRowCells(grid, r), delimiter))
             pending.append(*line);
         if (pump.Tick())
             flush();

@@ -59,7 +59,8 @@ void TfmBrindle::RunSingle() {
     qryDynamic.Close();
     qryDynamic.ClearSQL();
     qryDynamic.AddSQL(QStringLiteral("/**/"));
-    for (const QString& line : exec::singleRunLines(editorLinesForRun(editor), editor.SelectedText()))
+    for (const QString& line :
+         exec::singleRunLines(editorLinesForRun(editor), editor.SelectedText()))
         qryDynamic.AddSQL(line);
     qryDynamic.Open();
     toolkit::StringGrid& grid = sgSQL->grid();

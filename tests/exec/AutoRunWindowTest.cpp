@@ -8,10 +8,10 @@ TEST_F(ExecWindowTest, TheIntervalFollowsTheBoxKeystrokeByKeystroke) {
         bool ticking;
     };
     const Step steps[] = {
-        {"3", 3000, true},        {"30", 30000, true},     {"", 15000, true},
-        {"1.5", 15000, true},     {"abc", 15000, true},    {"  +7", 7000, true},
-        {"$1F", 31000, true},     {"0x10", 16000, true},   {"0", 0, false},
-        {"-5", 0, false},         {"4", 4000, true},       {"99999999", 2147483647, true},
+        {"3", 3000, true},    {"30", 30000, true},   {"", 15000, true},
+        {"1.5", 15000, true}, {"abc", 15000, true},  {"  +7", 7000, true},
+        {"$1F", 31000, true}, {"0x10", 16000, true}, {"0", 0, false},
+        {"-5", 0, false},     {"4", 4000, true},     {"99999999", 2147483647, true},
     };
     for (const Step& step : steps) {
         w.edInterval->setText(step.text);

@@ -61,7 +61,8 @@ TEST_F(ExecutionWindowTest, AutomaticRunsPlaceRowsAsTheTwoOptionsSay) {
         EXPECT_EQ(w.PanelText(1), "Done.");
         EXPECT_EQ(grid().Row(), grid().RowCount() - 1);
         EXPECT_EQ(w.PanelText(2), QStringLiteral("At row: %1").arg(grid().RowCount() - 1));
-        EXPECT_EQ(w.qryDynamic.SQL(), QStringList({"/**/", "select n, s", "from tempdb..t", "order by n"}));
+        EXPECT_EQ(w.qryDynamic.SQL(),
+                  QStringList({"/**/", "select n, s", "from tempdb..t", "order by n"}));
         EXPECT_TRUE(dialogs.messages.empty());
         window.reset();
     }

@@ -76,7 +76,8 @@ TEST_F(ExecWindowTest, AFileThatCannotBeWrittenReportsAndLosesNothing) {
     for (const QString& bad : {path("missing/results.xls"), path("aDirectory")}) {
         dialogs.fileAnswers = {bad};
         w.btSaveSQLRes->click();
-        EXPECT_TRUE(w.PanelText(1).startsWith("SaveToFile Error: ")) << w.PanelText(1).toStdString();
+        EXPECT_TRUE(w.PanelText(1).startsWith("SaveToFile Error: "))
+            << w.PanelText(1).toStdString();
         EXPECT_EQ(w.iSaveFromRow, 0);
         EXPECT_TRUE(dialogs.messages.empty()); // no question, no error box
     }

@@ -9,7 +9,7 @@ struct PopupCase {
     const char* title;
     const char* cell;
     const char* user;
-    const char* spid;     // expected in the captions and in sSPID
+    const char* spid; // expected in the captions and in sSPID
     bool planEnabled;
     bool killAndStackEnabled;
 };
@@ -38,10 +38,10 @@ TEST_F(ExecWindowTest, RightClickOffersTheProcessItemsForAnIntegerIdInASpidColum
         const auto& shown = dialogs.popups.back();
         const QString spid = c.spid;
         EXPECT_EQ(w.sSPID, spid) << c.title << c.cell;
-        EXPECT_EQ(shown.captions, QStringList({QStringLiteral("&Add Col to SQL [%1]").arg(c.title),
-                                               "&Show Spid Plan [" + spid + "]",
-                                               "&Kill the Spid [" + spid + "]",
-                                               "&Spid StackTrace [" + spid + "]"}));
+        EXPECT_EQ(shown.captions,
+                  QStringList({QStringLiteral("&Add Col to SQL [%1]").arg(c.title),
+                               "&Show Spid Plan [" + spid + "]", "&Kill the Spid [" + spid + "]",
+                               "&Spid StackTrace [" + spid + "]"}));
         EXPECT_EQ(shown.enabled, std::vector<bool>({true, c.planEnabled, c.killAndStackEnabled,
                                                     c.killAndStackEnabled}))
             << c.title << " " << c.cell << " " << c.user;
@@ -70,7 +70,7 @@ TEST_F(ExecWindowTest, SearchGoesDownFromTheRowBelowAndRightFromTheCurrentColumn
     TfmBrindle& w = connected();
     fillGrid({{"A", "B", "C"},
               {"x", "needle", "hay"},
-              {"needle", "hay", "hay"},   // left of the current column: never searched
+              {"needle", "hay", "hay"},    // left of the current column: never searched
               {"hay", "NeEdLe", "needle"}, // the second match in this row is skipped
               {"hay", "hay", "a needle"}});
     grid().SetCurrent(1, 1);
