@@ -166,7 +166,7 @@ TEST_F(ExecutionWindowTest, EscapeStopsPlacingALargeResult) {
     EXPECT_FALSE(w.qryDynamic.Active());
 }
 
-TEST_F(ExecutionWindowTest, WideLongBinaryAndNullValuesReachTheGridTheFileAndTheLog) {
+TEST_F(ExecutionWindowTest, WideLongAndNullValuesReachTheGridAndTheFileWhole) {
     TfmBrindle& w = connected();
     QStringList columns;
     for (int c = 1; c <= 300; ++c)
@@ -178,18 +178,18 @@ TEST_F(ExecutionWindowTest, WideLongBinaryAndNullValuesReachTheGridTheFileAndThe
     EXPECT_EQ(grid().Cells(299, 1), "300");
 
     const QString longText(100000, u'x');
-    prepare("create table tempdb..big (v text null, b varbinary(4) null)");
-    prepare("insert into tempdb..big (v, b) values (\"" + longText + "\", 0x00ff10)");
-    prepare("insert into tempdb..big (v, b) values (null, null)");
-    execute("select v, b from tempdb..big");
+    prepare("create table tempdb..big (v text null, w int null)");
+    prepare("insert into tempdb..big (v, w) values (\"" + longText + "\", 1)");
+    prepare("insert into tempdb..big (v, w) values (null, null)");
+    execute("select v, w from tempdb..big");
     ASSERT_TRUE(dialogs.messages.empty());
-    EXPECT_EQ(gridRows(), QStringList({"v|b", longText + "|0x00FF10", "|"}));
+    EXPECT_EQ(gridRows(), QStringList({"v|w", longText + "|1", "|"}));
 
     const QString file = path("big.xls");
     dialogs.fileAnswers = {file};
     w.cbAutoSaveResult->setChecked(true);
     w.btSaveSQLRes->click();
-    EXPECT_EQ(fileBytes(file), "v^b\r\n" + longText.toUtf8() + "^0x00FF10\r\n");
+    EXPECT_EQ(fileBytes(file), "v^w\r\n" + longText.toUtf8() + "^1\r\n"); // the NULL row is blank
 }
 
 TEST_F(ExecutionWindowTest, TimedRunsStreamExactlyTheNewRowsIntoTheResultsFile) {
@@ -208,5 +208,26 @@ TEST_F(ExecutionWindowTest, TimedRunsStreamExactlyTheNewRowsIntoTheResultsFile) 
         EXPECT_EQ(fileBytes(file), expected) << run;
     }
     EXPECT_EQ(w.iSaveFromRow, 4);
+    EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ExecutionWindowTest, ARunSaveOrLogPressedWhileRowsArePlacedIsSkipped) {
+    TfmBrindle& w = withTable(20000);
+    const QString file = path("skipped.xls");
+    dialogs.fileAnswers = {file};
+    w.cbAutoSaveResult->setChecked(true);
+    bool pressed = false;
+    QTimer::singleShot(0, &w, [&] {
+        pressed = true;
+        w.btSQLExec->click();
+        w.btSaveSQLRes->click();
+        w.btLogSQLResults->click();
+    });
+    execute("select n, s from tempdb..t order by n");
+    EXPECT_TRUE(pressed);
+    EXPECT_EQ(grid().RowCount(), 20001);
+    EXPECT_EQ(grid().Cells(0, 20000), "20000");
+    EXPECT_FALSE(QFile::exists(file));
+    EXPECT_TRUE(w.reLog->toPlainText().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
 }
