@@ -30,11 +30,11 @@ struct Expr {
         Integer,
         Real,
         String,
-        Column,     // qualifier.text
-        Global,     // @@text
-        Unary,      // text is the operator: - + ~
-        Binary,     // text is the operator: + - * / % & | ^
-        Compare,    // text is the operator: = <> < > <= >=
+        Column,  // qualifier.text
+        Global,  // @@text
+        Unary,   // text is the operator: - + ~
+        Binary,  // text is the operator: + - * / % & | ^
+        Compare, // text is the operator: = <> < > <= >=
         And,
         Or,
         Not,
@@ -60,6 +60,9 @@ struct Expr {
     std::vector<ExprPtr> args;
     std::unique_ptr<Select> query;
     TypeName type;
+    // Levels of nodes below and including this one: the parser refuses trees
+    // deeper than the translator may walk recursively.
+    int height = 1;
 };
 
 struct SelectItem {
@@ -102,6 +105,7 @@ struct Select {
     std::unique_ptr<Select> unionNext;
     bool unionAll = false;
     std::vector<OrderItem> orderBy; // on the first select of a union chain
+    int height = 1;                 // as Expr::height, union chain included
 };
 
 struct Insert {

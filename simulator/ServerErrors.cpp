@@ -5,7 +5,9 @@
 namespace sim::errors {
 
 namespace {
-std::string quotedName(std::string_view name) { return "'" + std::string(name) + "'"; }
+std::string quotedName(std::string_view name) {
+    return "'" + std::string(name) + "'";
+}
 } // namespace
 
 SimError make(int number, int severity, std::string text) {
@@ -24,7 +26,9 @@ SimError unclosedQuote(std::string_view rest) {
     return make(105, 15, "Unclosed quote before the character string " + quotedName(rest) + ".");
 }
 
-SimError missingEndComment() { return make(113, 15, "Missing end comment mark '*/'."); }
+SimError missingEndComment() {
+    return make(113, 15, "Missing end comment mark '*/'.");
+}
 
 SimError objectNotFound(std::string_view name) {
     return make(208, 16,
@@ -71,13 +75,18 @@ SimError unsupported(std::string_view construct) {
 SimError permissionDenied(std::string_view role) {
     return make(10353, 14,
                 "You must have the following role(s) to execute this command/procedure: " +
-                    quotedName(role) + " . Please contact a user with the appropriate role for "
-                                       "help.");
+                    quotedName(role) +
+                    " . Please contact a user with the appropriate role for "
+                    "help.");
 }
 
-SimError loginFailed() { return make(4002, 14, "Login failed."); }
+SimError loginFailed() {
+    return make(4002, 14, "Login failed.");
+}
 
-SimError divideByZero() { return make(3607, 16, "Divide by zero occurred."); }
+SimError divideByZero() {
+    return make(3607, 16, "Divide by zero occurred.");
+}
 
 SimError implicitConversion(std::string_view from, std::string_view to) {
     return make(257, 16,
@@ -97,6 +106,57 @@ SimError tableNotModifiable(std::string_view name) {
 
 SimError tooComplex() {
     return make(404, 19, "Too many nested expressions or logical operators to compile.");
+}
+
+SimError columnPrefixMismatch(std::string_view prefix) {
+    return make(107, 15,
+                "The column prefix " + quotedName(prefix) +
+                    " does not match with a table name or alias name used in the query.");
+}
+
+SimError orderByPositionOutOfRange(long long position) {
+    return make(108, 16,
+                "The order by position number " + std::to_string(position) +
+                    " is out of range of the number of items in the select-list.");
+}
+
+SimError orderByNotInUnionList() {
+    return make(104, 15,
+                "Order-by items must appear in the select-list if the statement contains set "
+                "operators.");
+}
+
+SimError unionListsDiffer() {
+    return make(205, 16,
+                "All queries in a SQL statement containing set operators must have an equal "
+                "number of expressions in their target lists.");
+}
+
+SimError insertCountMismatch() {
+    return make(213, 16,
+                "Insert error: column name or number of supplied values does not match table "
+                "definition.");
+}
+
+SimError aggregateInWhere() {
+    return make(147, 15,
+                "An aggregate may not appear in the WHERE clause unless it is in a subquery "
+                "contained in a HAVING clause or a select list, and the column being aggregated "
+                "is an outer reference.");
+}
+
+SimError wrongArgumentCount(std::string_view function, int expected) {
+    return make(174, 15,
+                "The function " + quotedName(function) + " requires " + std::to_string(expected) +
+                    " arguments.");
+}
+
+SimError unknownDatePart(std::string_view part) {
+    return make(155, 15, quotedName(part) + " is not a recognized datepart option.");
+}
+
+SimError unknownType(std::string_view type) {
+    return make(2715, 16, "Can't find type " + quotedName(type) + ".");
 }
 
 } // namespace sim::errors

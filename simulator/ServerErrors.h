@@ -28,5 +28,14 @@ SimError implicitConversion(std::string_view from, std::string_view to);
 SimError conversionFailed(std::string_view value, std::string_view type);
 SimError tableNotModifiable(std::string_view name);
 SimError tooComplex();
+SimError columnPrefixMismatch(std::string_view prefix);
+SimError orderByPositionOutOfRange(long long position);
+SimError orderByNotInUnionList();
+SimError unionListsDiffer();
+SimError insertCountMismatch();
+SimError aggregateInWhere();
+SimError wrongArgumentCount(std::string_view function, int expected);
+SimError unknownDatePart(std::string_view part);
+SimError unknownType(std::string_view type);
 
 } // namespace sim::errors

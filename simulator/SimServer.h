@@ -4,7 +4,9 @@
 // (one spid) to a server whose state lives in one SQLite file shared by every
 // process that opens the same data source.
 
+#include <chrono>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <stdexcept>
@@ -40,6 +42,7 @@ struct SimResult {
     std::vector<std::vector<SimValue>> rows;
     std::int64_t rowsAffected = -1;
     std::vector<SimMessage> messages; // emitted by this statement, in order
+    std::optional<int> returnStatus;  // set when the statement ran a procedure
 };
 
 // A failure the server reports: bad syntax, unknown object, permission, monitoring off...
@@ -54,9 +57,12 @@ private:
 };
 
 struct SimBatchOutcome {
-    std::vector<SimResult> results;  // one per statement that ran, in order
-    std::optional<SimError> error;   // the statement that stopped the batch, if any
+    std::vector<SimResult> results; // one per statement that ran, in order
+    std::optional<SimError> error;  // the statement that stopped the batch, if any
 };
+
+// The server's notion of "now"; tests pass their own to step time without waiting.
+using SimClock = std::function<std::chrono::system_clock::time_point()>;
 
 class SimSession {
 public:
@@ -67,6 +73,9 @@ public:
     // first use. Throws SimError for a refused login or an unusable state file.
     static std::unique_ptr<SimSession> open(const std::string& dataSource, const std::string& user,
                                             const std::string& password);
+    // The same with a clock other than the wall clock.
+    static std::unique_ptr<SimSession> open(const std::string& dataSource, const std::string& user,
+                                            const std::string& password, SimClock clock);
 
     // Runs one batch (statements separated by blanks, new lines or ";").
     virtual SimBatchOutcome execute(const std::string& batch) = 0;

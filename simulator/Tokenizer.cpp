@@ -6,12 +6,16 @@ namespace sim {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 bool isNameStart(char c) {
     return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c == '#' ||
            static_cast<unsigned char>(c) >= 0x80;
 }
-bool isNamePart(char c) { return isNameStart(c) || isDigit(c) || c == '$' || c == '@'; }
+bool isNamePart(char c) {
+    return isNameStart(c) || isDigit(c) || c == '$' || c == '@';
+}
 bool isHexDigit(char c) {
     return isDigit(c) || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
 }
@@ -29,10 +33,12 @@ public:
             token.offset = pos_;
             token.line = line_;
             if (pos_ >= text_.size()) {
+                token.end = pos_;
                 tokens.push_back(std::move(token));
                 return tokens;
             }
             scanOne(token);
+            token.end = pos_;
             tokens.push_back(std::move(token));
         }
     }
@@ -109,8 +115,8 @@ private:
             advance();
         }
         advance();
-        token.kind = (quote == '"' && quotedIdentifiers_) ? TokenKind::QuotedName
-                                                          : TokenKind::String;
+        token.kind =
+            (quote == '"' && quotedIdentifiers_) ? TokenKind::QuotedName : TokenKind::String;
     }
 
     void scanBracketed(Token& token) {
@@ -160,8 +166,8 @@ private:
             while (isDigit(at(pos_)))
                 ++pos_;
         }
-        const bool signedExponent = (at(pos_ + 1) == '+' || at(pos_ + 1) == '-') &&
-                                    isDigit(at(pos_ + 2));
+        const bool signedExponent =
+            (at(pos_ + 1) == '+' || at(pos_ + 1) == '-') && isDigit(at(pos_ + 2));
         if ((at(pos_) == 'e' || at(pos_) == 'E') && (isDigit(at(pos_ + 1)) || signedExponent)) {
             token.kind = TokenKind::Float;
             pos_ += signedExponent ? 2 : 1;

@@ -28,6 +28,7 @@ struct Token {
     TokenKind kind = TokenKind::End;
     std::string text;
     std::size_t offset = 0;
+    std::size_t end = 0; // one past its last character in the batch
     int line = 1;
 
     bool isSymbol(std::string_view symbol) const {

@@ -32,11 +32,15 @@ public:
     virtual std::vector<ColumnInfo> tableColumns(const ast::ObjectName& name) = 0;
     // @@spid, @@servername, @@version...: throws SimError for an unknown one.
     virtual SimValue globalVariable(std::string_view name) = 0;
+    // The SQLite name (quoted) under which create table makes a new table. The
+    // default refuses: an engine that lets users create tables overrides it,
+    // throwing SimError when the name is taken or the database is not writable.
+    virtual std::string newTableName(const ast::ObjectName& name);
 };
 
 struct SqliteText {
-    std::string sql;                 // exactly one SQLite statement
-    std::vector<ColumnInfo> columns; // the result's columns; empty for DML and DDL
+    std::string sql;                  // exactly one SQLite statement
+    std::vector<ColumnInfo> columns;  // the result's columns; empty for DML and DDL
     std::vector<SimValue> parameters; // bound to ?1, ?2... in order
 };
 
@@ -49,5 +53,10 @@ SqliteText translateDelete(const ast::Delete& erase, TranslationScope& scope);
 SqliteText translateCreateTable(const ast::CreateTable& create, TranslationScope& scope);
 // "select <expr>": for print, procedure arguments and other single values.
 SqliteText translateScalar(const ast::Expr& expr, TranslationScope& scope);
+
+// The kind of values a column of a server type holds ("int", "varchar(30)",
+// "datetime"...), as create table declares them: lets the engine describe the
+// columns of a table it created from the declared types SQLite reports.
+SimValue::Kind kindOfServerType(std::string_view declaredType);
 
 } // namespace sim
