@@ -11,6 +11,12 @@
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
+#include <ostream>
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
 
 // A window on the SQL tab, connected to a private simulated server, with
 // helpers to type SQL, press the buttons and read the results grid.

@@ -7,7 +7,8 @@ namespace {
 QList<QStringList> numberedRows(int count) {
     QList<QStringList> rows{{"N", "Square", "Note"}};
     for (int i = 1; i < count; ++i)
-        rows.append({QString::number(i), QString::number(qint64(i) * i), "row " + QString::number(i)});
+        rows.append(
+            {QString::number(i), QString::number(qint64(i) * i), "row " + QString::number(i)});
     return rows;
 }
 
