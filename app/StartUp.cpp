@@ -36,6 +36,7 @@ TfmBrindle::TfmBrindle(toolkit::Dialogs& dialogs, toolkit::Clock& clock, QWidget
     wireShell();
     // Each subsystem wires its own handlers here.
     wireServerConnection();
+    wireExecution();
     FormCreate();
     for (QTimer* timer : {tmExit, tmSaveFile, tmRunSQL})
         timer->start();

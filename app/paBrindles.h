@@ -9,6 +9,7 @@
 
 #include <QMainWindow>
 #include <array>
+#include <optional>
 
 class QAction;
 class QCheckBox;
@@ -245,4 +246,30 @@ private:
     void buildStatusBar();
     void buildMenusAndTimers();
     void wireShell();
+
+    // ---- Query execution and results (exec/) ----
+public:
+    bool bRunning = false; // an execution, save or log is under way; a second one is skipped
+    void btSQLExecClick();
+    void ClearGrid(toolkit::StringGrid& grid);
+    void cbOneByOneClick(bool checked);
+    void tmRunSQLTimer();
+    void edIntervalChange();
+    void sgSQLClick();
+    void sgSQLMouseDown(Qt::MouseButton button, int x, int y);
+    void AddtoSQL1Click();
+    void btFindClick();
+    void bbtClearaResultsClick();
+    void btSaveSQLResClick();
+    void cbAutoSaveResultClick(bool checked);
+    void SaveResults(const QString& fileName, const QString& delimiter, toolkit::StringGrid& grid);
+    void btLogSQLResultsClick();
+
+private:
+    void wireExecution();
+    void RunStatements();
+    void RunSingle();
+    void RunLineByLine();
+    void PlaceResultFrom(int row);
+    std::optional<QString> AskResultsFile();
 };

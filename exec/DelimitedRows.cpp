@@ -1,10 +1,19 @@
 #include "exec/DelimitedRows.h"
 
+#include "platform/toolkit/StringGrid.h"
 #include "platform/toolkit/TextRules.h"
 
 namespace exec {
 
 using toolkit::trimText;
+
+QStringList gridRowCells(const toolkit::StringGrid& grid, int row) {
+    QStringList cells;
+    cells.reserve(grid.ColCount());
+    for (int c = 0; c < grid.ColCount(); ++c)
+        cells.append(grid.Cells(c, row));
+    return cells;
+}
 
 QString delimiterFromSeparator(const QString& separatorText) {
     const QString delimiter = trimText(separatorText);

@@ -4,8 +4,15 @@
 #include <QStringList>
 #include <optional>
 
+namespace toolkit {
+class StringGrid;
+}
+
 // Grid rows as delimited text, for the results file and for the Log tab.
 namespace exec {
+
+// The cells of one grid row, column 0 to the last.
+QStringList gridRowCells(const toolkit::StringGrid& grid, int row);
 
 // The delimiter typed beside "Delim.": trimmed, and "," when nothing is left.
 QString delimiterFromSeparator(const QString& separatorText);

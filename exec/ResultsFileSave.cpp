@@ -12,14 +12,6 @@ namespace {
 
 constexpr qsizetype kBlockBytes = 256 * 1024;
 
-QStringList rowCells(const toolkit::StringGrid& grid, int row) {
-    QStringList cells;
-    cells.reserve(grid.ColCount());
-    for (int c = 0; c < grid.ColCount(); ++c)
-        cells.append(grid.Cells(c, row));
-    return cells;
-}
-
 // Writes the pending block; on success every row it holds is safely in the file.
 bool writeBlock(QFile& file, QByteArray& block) {
     const bool written = block.isEmpty() || file.write(block) == block.size();
@@ -53,7 +45,7 @@ ResultsSaveOutcome appendResultsRows(const QString& fileName, const QString& del
         return true;
     };
     for (int r = fromRow; r < rowCount; ++r) {
-        if (const std::optional<QString> line = resultsFileLine(rowCells(grid, r), separator)) {
+        if (const std::optional<QString> line = resultsFileLine(gridRowCells(grid, r), separator)) {
             block += line->toUtf8();
             block += "\r\n";
         }
