@@ -258,6 +258,15 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select * from (select 1) d", "error 11000"},
         DialectCase{"select 1 nosuch", "nosuch\n1"}));
 
+TEST(DialectLimits, AtMostFiftyTablesInOneSelect) {
+    DialectHarness server;
+    std::string fifty = "select count(*) from people";
+    for (int i = 1; i < 50; ++i)
+        fifty += ", monTables";
+    EXPECT_EQ(server.run(fifty + " where 1 = 0"), "\n0");
+    EXPECT_EQ(server.run(fifty + ", people"), "error 106");
+}
+
 TEST(DialectQuotedIdentifiers, DoubleQuotesNameColumnsWhenOn) {
     DialectHarness server;
     EXPECT_EQ(server.run("select \"TableName\" from master..monTables where TableID = 1", true),
