@@ -256,6 +256,9 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select @@nosuch", "error 137"}, DialectCase{"select *", "error 263"},
         DialectCase{"select 1 select nosuch from people", "error 207"},
         DialectCase{"select * from (select 1) d", "error 11000"},
+        DialectCase{"select convert(varbinary, 'a')", "error 11000"},
+        DialectCase{"create table tb (b varbinary(5))", "error 11000"},
+        DialectCase{"create table tb (b nosuchtype)", "error 2715"},
         DialectCase{"select 1 nosuch", "nosuch\n1"}));
 
 TEST(DialectLimits, AtMostFiftyTablesInOneSelect) {
