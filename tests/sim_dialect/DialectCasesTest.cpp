@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select name from people order by score desc, id", "name\nDee_x\nAnn\nbob\nCy"},
         DialectCase{"select top 2 TableName from master..monTables order by TableName",
                     "TableName\nmonDeadLock\nmonEngine"},
+        DialectCase{"select top -1 TableName from master..monTables", "error 102"},
         DialectCase{"select name from master..sysconfigures where name = \"Monitoring\"",
                     "name\nMonitoring"},
         DialectCase{"select 'it''s', \"say \"\"hi\"\"\"", "|\nit's|say \"hi\""},
