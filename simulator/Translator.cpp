@@ -138,6 +138,9 @@ constexpr SimpleFunction kSimpleFunctions[] = {
     {"getdate", 0, "sim_getdate", Sort::DateTime},
 };
 
+// The server's own limit, and below the 64 tables SQLite joins at most.
+constexpr std::size_t kMaxTablesInQuery = 50;
+
 constexpr std::string_view kAggregates[] = {"count", "sum", "min", "max", "avg"};
 
 class Translator {
@@ -344,6 +347,10 @@ private:
     }
 
     std::string fromList(const ast::Select& select, Frame& frame) {
+        if (select.from.size() > kMaxTablesInQuery)
+            throw errors::make(106, 16,
+                               "Too many table names in the query. The maximum allowable is " +
+                                   std::to_string(kMaxTablesInQuery) + ".");
         std::string sql;
         for (const ast::TableRef& ref : select.from) {
             using Join = ast::TableRef::Join;
