@@ -399,12 +399,7 @@ bool sameName(const std::string& a, const std::string& b) {
 } // namespace
 
 const std::vector<MonTableDef>& monitoringTables() {
-    static const std::vector<MonTableDef> tables = [] {
-        std::vector<MonTableDef> built = buildTables();
-        for (MonTableDef& table : built)
-            table.stateful = table.pipe;
-        return built;
-    }();
+    static const std::vector<MonTableDef> tables = buildTables();
     return tables;
 }
 

@@ -20,7 +20,6 @@ struct MonTableDef {
     std::vector<ColumnDef> columns;
     std::vector<std::string> requiredParameters; // besides "enable monitoring"
     bool pipe = false;                           // keeps a ring of recent rows
-    bool stateful = false;
 };
 
 struct ConfigParameter {

@@ -216,32 +216,4 @@ TEST(UserTables, DataManipulationInTempdb) {
     EXPECT_EQ(failure(*session, "select * from tempdb..watch").number, 208);
 }
 
-TEST(BrokenInput, GivesAnErrorAndLeavesTheServerUsable) {
-    auto session = openPrivate();
-    for (const char* text : {"select",
-                             "select * from",
-                             "select 'unclosed",
-                             "/* open comment",
-                             "kill",
-                             "kill abc",
-                             "dbcc",
-                             "dbcc stacktrace()",
-                             "dbcc checkdb(master)",
-                             "sp_configure 1, 2",
-                             "exec sp_nosuchproc",
-                             "select * from master..nosuch",
-                             "update master..monEngine set x = 1",
-                             "select 1/0",
-                             "select convert(int, 'abc')",
-                             "print",
-                             "use",
-                             "))))",
-                             "\x01\x02\xff",
-                             "select * from master..monProcess where SPID = "}) {
-        const sim::SimBatchOutcome outcome = session->execute(text);
-        EXPECT_TRUE(outcome.error) << text;
-    }
-    EXPECT_EQ(query(*session, "select @@spid").rows.size(), 1u);
-}
-
 } // namespace
