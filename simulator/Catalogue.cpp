@@ -1,7 +1,5 @@
 #include "simulator/Catalogue.h"
 
-#include <algorithm>
-#include <cctype>
 #include <sstream>
 
 namespace sim {
@@ -389,13 +387,6 @@ std::vector<MonTableDef> buildTables() {
     };
 }
 
-bool sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
 
 const std::vector<MonTableDef>& monitoringTables() {
@@ -405,7 +396,7 @@ const std::vector<MonTableDef>& monitoringTables() {
 
 const MonTableDef* findMonitoringTable(const std::string& name) {
     for (const MonTableDef& table : monitoringTables())
-        if (sameName(table.name, name))
+        if (table.name == name)
             return &table;
     return nullptr;
 }

@@ -221,7 +221,7 @@ std::string EngineSession::newTableName(const ast::ObjectName& name) {
     const std::string database = databaseOf(name, state_.database);
     if (database != "tempdb")
         throw errors::createNotAllowed(database);
-    if (userTableExists(*db_, database, name.name))
+    if (userTableNameTaken(*db_, database, name.name))
         throw errors::make(2714, 16,
                            "There is already an object named '" + name.name + "' in the database.");
     return storedTableName(database, name.name);

@@ -185,6 +185,7 @@ TEST(Session, GlobalVariablesAndSettings) {
     EXPECT_EQ(failure(*session, "select * from monEngine").number, 208);
     run(*session, "use master");
     EXPECT_FALSE(query(*session, "select * from monEngine").rows.empty());
+    EXPECT_EQ(failure(*session, "select * from monengine").number, 208); // names keep their case
     run(*session, "set quoted_identifier on");
     EXPECT_EQ(query(*session, "select \"TableName\" from monTables").rows[0][0].text,
               "monCachePool");
