@@ -39,6 +39,15 @@ TEST(BrokenInput, GivesAnErrorAndLeavesTheServerUsable) {
     EXPECT_EQ(query(*session, "select @@spid").rows.size(), 1u);
 }
 
+TEST(BrokenInput, RunawayCrossJoinEndsWithAnError) {
+    auto session = openPrivate();
+    const sim::SimMessage refused =
+        failure(*session, "select a.ColumnName from master..monTableColumns a, "
+                          "master..monTableColumns b, master..monTableColumns c");
+    EXPECT_EQ(refused.number, 3619);
+    EXPECT_EQ(query(*session, "select count(*) from master..monTables").rows.size(), 1u);
+}
+
 // Batches stitched from the words the server knows, in random order: most
 // are nonsense, some are valid; every one must come back.
 TEST(BrokenInput, RandomWordSoupNeverBreaksTheServer) {
