@@ -7,9 +7,9 @@ namespace sim {
 namespace {
 
 // Columns written compactly: "Name:T:description" entries separated by "|".
-std::vector<ColumnDef> columns(const std::string& spec) {
+std::vector<ColumnDef> columns(const std::string& compact) {
     std::vector<ColumnDef> out;
-    std::stringstream entries(spec);
+    std::stringstream entries(compact);
     std::string entry;
     while (std::getline(entries, entry, '|')) {
         const auto first = entry.find(':');
