@@ -55,6 +55,8 @@ TEST(Configure, RefusesWithTheServersMessages) {
         {"sp_configure 'deadlock pipe active', 'yes'", 257, "'yes'"},
         {"sp_configure @configname = 'deadlock pipe active', @value = 1", 8145, "@value"},
         {"sp_configure 'a', 1, 2, 3", 8144, "too many"},
+        {"nosuchdb.dbo.sp_configure 'a', 1", 911, "'nosuchdb'"},
+        {"exec sp_nosuch", 2812, "sp_nosuch"},
     };
     for (const auto& c : cases) {
         const sim::SimMessage refused = failure(*session, c.batch);
