@@ -287,8 +287,11 @@ private:
             select->distinct = true;
         else
             acceptWord("all");
-        if (acceptWord("top"))
+        if (acceptWord("top")) {
+            if (peek().isSymbol("-"))
+                fail();
             select->top = expectInteger();
+        }
         do {
             select->items.push_back(parseSelectItem());
         } while (acceptSymbol(","));

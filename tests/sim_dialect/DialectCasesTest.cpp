@@ -60,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select name from people order by score desc, id", "name\nDee_x\nAnn\nbob\nCy"},
         DialectCase{"select top 2 TableName from master..monTables order by TableName",
                     "TableName\nmonDeadLock\nmonEngine"},
+        DialectCase{"select top -1 TableName from master..monTables", "error 102"},
         DialectCase{"select name from master..sysconfigures where name = \"Monitoring\"",
                     "name\nMonitoring"},
         DialectCase{"select 'it''s', \"say \"\"hi\"\"\"", "|\nit's|say \"hi\""},
@@ -158,6 +159,16 @@ INSTANTIATE_TEST_SUITE_P(
         DialectCase{"select dateadd(foo, 1, getdate())", "error 155"},
         DialectCase{"select datepart(weekday, \"2026-12-11\"), datepart(dy, '2026-02-01')",
                     "|\n6|32"},
+        DialectCase{"select datepart(wk, '2026-01-03'), datepart(wk, '2026-01-04'), "
+                    "datediff(wk, '2026-01-03', '2026-01-04'), datediff(wk, '2026-01-04', "
+                    "'2026-01-10')",
+                    "|||\n1|2|1|0"},
+        DialectCase{"select datepart(qq, '2026-12-11'), datediff(qq, '2026-03-31', '2026-04-01'), "
+                    "datepart(hh, getdate()), datepart(ms, getdate())",
+                    "|||\n4|1|14|250"},
+        DialectCase{"select convert(varchar, convert(datetime, '2026-12-11 14:25:29.999'), 23), "
+                    "convert(smalldatetime, '2026-12-11 14:25:31')",
+                    "|\n2026-12-11T14:25:29|2026-12-11 14:26:00.000"},
         DialectCase{"select charindex('b', 'abc'), datalength('abc'), abs(-2)", "||\n2|3|2"},
         DialectCase{"select nosuch(1)", "error 14216"},
         DialectCase{"select lower()", "error 174"}));
