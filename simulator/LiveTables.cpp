@@ -176,6 +176,9 @@ Facts locks(const Context& c) {
         f.values["DBID"] = integerValue(databaseId(item.database));
         f.values["DBName"] = textValue(std::string(item.database));
         f.values["ObjectName"] = textValue(std::string(item.table));
+        for (const UserObject& object : userObjects())
+            if (object.table == item.table)
+                f.values["ObjectID"] = integerValue(object.objectId);
         f.values["ParentSPID"] = integerValue(0);
         f.values["LockState"] = textValue(p.blockedBy ? "Requested" : "Granted");
         f.values["LockType"] = textValue(writes ? "exclusive row" : "shared page");

@@ -19,6 +19,7 @@ constexpr std::int64_t kLongestStepMs = 120000;
 constexpr std::size_t kLongestCapturedText = 2048;
 constexpr std::int64_t kLockWaitEvent = 150;
 constexpr std::int64_t kClientWaitEvent = 250;
+constexpr std::int64_t kSystemTaskWaitEvent = 61;
 
 using Random = std::mt19937_64;
 
@@ -194,6 +195,15 @@ void simulateStep(SqliteDatabase& db, std::int64_t fromMs, std::int64_t nowMs) {
         addProcess(db, newUser(random, nowMs));
 }
 
+// What the process waits for now; 0 while it runs.
+std::int64_t waitEventOf(const ProcessInfo& p) {
+    if (p.kind == ProcessKind::System)
+        return kSystemTaskWaitEvent;
+    if (p.blockedBy != 0)
+        return kLockWaitEvent;
+    return p.workItem < 0 ? kClientWaitEvent : 0;
+}
+
 } // namespace
 
 RowFacts processFacts(const ProcessInfo& p, std::int64_t nowMs) {
@@ -215,9 +225,7 @@ RowFacts processFacts(const ProcessInfo& p, std::int64_t nowMs) {
         {"ClientHost", textValue(p.host)},
         {"Command", textValue(p.command)},
         {"BlockingSPID", integerValue(p.blockedBy)},
-        {"WaitEventID", integerValue(p.blockedBy      ? kLockWaitEvent
-                                     : p.workItem < 0 ? kClientWaitEvent
-                                                      : 0)},
+        {"WaitEventID", integerValue(waitEventOf(p))},
         {"SecondsConnected", integerValue(std::max<std::int64_t>(0, nowMs - p.loginMs) / 1000)},
         {"SecondsWaiting",
          integerValue(p.blockedBy ? std::max<std::int64_t>(0, p.blockedUntilMs - nowMs) / 1000
