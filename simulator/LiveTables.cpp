@@ -65,6 +65,13 @@ RowFacts serverFacts(const Context& c, std::uint64_t seed) {
     return facts;
 }
 
+void describeObject(RowFacts& facts, const UserObject& object) {
+    facts.values["DBID"] = integerValue(object.databaseId);
+    facts.values["DBName"] = textValue(std::string(object.database));
+    facts.values["ObjectID"] = integerValue(object.objectId);
+    facts.values["ObjectName"] = textValue(std::string(object.table));
+}
+
 Facts perProcess(const Context& c, bool busyOnly) {
     Facts rows;
     for (const ProcessInfo& p : c.processes)
@@ -136,17 +143,11 @@ Facts processObjects(const Context& c) {
         if (p.workItem < 0)
             continue;
         const WorkItem& item = workItem(std::size_t(p.workItem));
-        for (const UserObject& object : userObjects())
-            if (object.table == item.table) {
-                RowFacts f = processFacts(p, c.nowMs);
-                f.values["DBID"] = integerValue(object.databaseId);
-                f.values["DBName"] = textValue(std::string(object.database));
-                f.values["ObjectID"] = integerValue(object.objectId);
-                f.values["ObjectName"] = textValue(std::string(object.table));
-                f.values["IndexID"] = integerValue(item.index.empty() ? 0 : 2);
-                f.values["ObjectType"] = textValue("U");
-                rows.push_back(std::move(f));
-            }
+        RowFacts f = processFacts(p, c.nowMs);
+        describeObject(f, objectOf(item));
+        f.values["IndexID"] = integerValue(item.index.empty() ? 0 : 2);
+        f.values["ObjectType"] = textValue("U");
+        rows.push_back(std::move(f));
     }
     return rows;
 }
@@ -173,12 +174,7 @@ Facts locks(const Context& c) {
         const WorkItem& item = workItem(std::size_t(p.workItem));
         RowFacts f = processFacts(p, c.nowMs);
         const bool writes = item.command != "SELECT";
-        f.values["DBID"] = integerValue(databaseId(item.database));
-        f.values["DBName"] = textValue(std::string(item.database));
-        f.values["ObjectName"] = textValue(std::string(item.table));
-        for (const UserObject& object : userObjects())
-            if (object.table == item.table)
-                f.values["ObjectID"] = integerValue(object.objectId);
+        describeObject(f, objectOf(item));
         f.values["ParentSPID"] = integerValue(0);
         f.values["LockState"] = textValue(p.blockedBy ? "Requested" : "Granted");
         f.values["LockType"] = textValue(writes ? "exclusive row" : "shared page");
@@ -285,10 +281,7 @@ Facts objects(const Context& c) {
     Facts rows;
     for (const UserObject& object : userObjects()) {
         RowFacts f = serverFacts(c, std::uint64_t(object.objectId));
-        f.values["DBID"] = integerValue(object.databaseId);
-        f.values["DBName"] = textValue(std::string(object.database));
-        f.values["ObjectID"] = integerValue(object.objectId);
-        f.values["ObjectName"] = textValue(std::string(object.table));
+        describeObject(f, object);
         f.values["IndexID"] = integerValue(0);
         f.values["PartitionID"] = integerValue(object.objectId);
         f.values["PartitionName"] =
