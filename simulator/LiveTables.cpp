@@ -298,19 +298,24 @@ Facts objects(const Context& c) {
     return rows;
 }
 
+void describeProcedure(RowFacts& facts, const WorkItem& item, std::int64_t bootMs) {
+    facts.values["ObjectName"] = textValue(std::string(item.procedure));
+    facts.values["DBName"] = textValue(std::string(item.database));
+    facts.values["DBID"] = integerValue(databaseId(item.database));
+    facts.values["OwnerName"] = textValue("dbo");
+    facts.values["ObjectType"] = textValue("stored procedure");
+    facts.values["CompileDate"] = timeValue(bootMs + 60000);
+}
+
+// The procedures in cache, or (running) the ones sessions execute now.
 Facts procedures(const Context& c, bool running) {
     Facts rows;
     if (running) {
         for (const ProcessInfo& p : c.processes) {
             if (p.workItem < 0 || workItem(std::size_t(p.workItem)).procedure.empty())
                 continue;
-            const WorkItem& item = workItem(std::size_t(p.workItem));
             RowFacts f = processFacts(p, c.nowMs);
-            f.values["ObjectName"] = textValue(std::string(item.procedure));
-            f.values["DBName"] = textValue(std::string(item.database));
-            f.values["OwnerName"] = textValue("dbo");
-            f.values["ObjectType"] = textValue("stored procedure");
-            f.values["CompileDate"] = timeValue(c.bootMs + 60000);
+            describeProcedure(f, workItem(std::size_t(p.workItem)), c.bootMs);
             rows.push_back(std::move(f));
         }
         return rows;
@@ -319,12 +324,7 @@ Facts procedures(const Context& c, bool running) {
         if (item.procedure.empty())
             continue;
         RowFacts f = serverFacts(c, std::hash<std::string_view>{}(item.procedure));
-        f.values["ObjectName"] = textValue(std::string(item.procedure));
-        f.values["DBName"] = textValue(std::string(item.database));
-        f.values["DBID"] = integerValue(databaseId(item.database));
-        f.values["OwnerName"] = textValue("dbo");
-        f.values["ObjectType"] = textValue("stored procedure");
-        f.values["CompileDate"] = timeValue(c.bootMs + 60000);
+        describeProcedure(f, item, c.bootMs);
         rows.push_back(std::move(f));
     }
     return rows;
