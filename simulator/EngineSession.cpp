@@ -8,6 +8,7 @@
 #include "simulator/Procedures.h"
 #include "simulator/ProcessCommands.h"
 #include "simulator/Processes.h"
+#include "simulator/RowFacts.h"
 #include "simulator/ServerErrors.h"
 #include "simulator/Simulation.h"
 #include "simulator/SqlFunctions.h"
@@ -24,20 +25,6 @@ template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 
 constexpr std::string_view kVersion =
     "Adaptive Server Enterprise/16.0 SP04/Farrowdale simulated server/x86_64/Linux";
-
-SimValue textValueOf(std::string text) {
-    SimValue v;
-    v.kind = SimValue::Kind::Text;
-    v.text = std::move(text);
-    return v;
-}
-
-SimValue integerValueOf(std::int64_t number) {
-    SimValue v;
-    v.kind = SimValue::Kind::Integer;
-    v.integer = number;
-    return v;
-}
 
 SimError statementFailure(const SqliteError& failure, const std::string& path) {
     if (std::optional<SimError> server = serverErrorFromSqlite(failure.what()))
@@ -328,23 +315,23 @@ SimValue EngineSession::globalVariable(std::string_view name) {
     if (key.starts_with("@@"))
         key.erase(0, 2);
     if (key == "spid")
-        return integerValueOf(state_.spid);
+        return integerValue(state_.spid);
     if (key == "servername")
-        return textValueOf(state_.serverName);
+        return textValue(state_.serverName);
     if (key == "version")
-        return textValueOf(std::string(kVersion));
+        return textValue(std::string(kVersion));
     if (key == "rowcount")
-        return integerValueOf(state_.rowCount);
+        return integerValue(state_.rowCount);
     if (key == "error")
-        return integerValueOf(state_.lastError);
+        return integerValue(state_.lastError);
     if (key == "trancount")
-        return integerValueOf(state_.transactionCount);
+        return integerValue(state_.transactionCount);
     if (key == "nestlevel")
-        return integerValueOf(0);
+        return integerValue(0);
     if (key == "language")
-        return textValueOf("us_english");
+        return textValue("us_english");
     if (key == "maxconnections")
-        return integerValueOf(25);
+        return integerValue(25);
     throw errors::undeclaredVariable("@@" + key);
 }
 
