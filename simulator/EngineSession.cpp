@@ -100,40 +100,51 @@ SimBatchOutcome EngineSession::execute(const std::string& batch) {
     SimBatchOutcome outcome;
     int line = 1;
     try {
-        guard_.start(); // the server's own work before the statements counts too
-        checkStillConnected();
-        const std::int64_t now = state_.nowMs();
-        advanceServer(*db_, now);
-        const std::vector<ast::Statement> statements = parseBatch(batch, state_.quotedIdentifiers);
-        if (std::optional<ProcessInfo> self = readProcess(*db_, state_.spid)) {
-            self->batch = ++batches_;
-            recordClientBatch(*db_, *self, batch, now);
-        }
-        for (const ast::Statement& statement : statements) {
-            line = statement.line;
-            guard_.start();
-            builtForStatement_.clear();
-            for (SimResult& result : runStatement(statement))
-                outcome.results.push_back(std::move(result));
-            state_.lastError = 0;
-        }
-    } catch (const SimError& error) {
-        outcome.error = error;
-    } catch (const SqliteError& failure) {
-        outcome.error = statementFailure(failure, location_.path);
-    } catch (const std::bad_alloc&) {
-        outcome.error = errors::internalFailure("out of memory");
-    } catch (const std::exception& failure) {
-        outcome.error = errors::internalFailure(failure.what());
-    }
-    if (outcome.error) {
-        SimMessage message = outcome.error->message();
-        if (message.line == 1)
-            message.line = line;
-        state_.lastError = message.number;
-        outcome.error = SimError(std::move(message));
+        runBatch(batch, outcome.results, line);
+    } catch (...) {
+        outcome.error = failure(std::current_exception(), line);
     }
     return outcome;
+}
+
+void EngineSession::runBatch(const std::string& batch, std::vector<SimResult>& results, int& line) {
+    guard_.start(); // the server's own work before the statements counts too
+    checkStillConnected();
+    const std::int64_t now = state_.nowMs();
+    advanceServer(*db_, now);
+    const std::vector<ast::Statement> statements = parseBatch(batch, state_.quotedIdentifiers);
+    if (std::optional<ProcessInfo> self = readProcess(*db_, state_.spid)) {
+        self->batch = ++batches_;
+        recordClientBatch(*db_, *self, batch, now);
+    }
+    for (const ast::Statement& statement : statements) {
+        line = statement.line;
+        guard_.start();
+        builtForStatement_.clear();
+        for (SimResult& result : runStatement(statement))
+            results.push_back(std::move(result));
+        state_.lastError = 0;
+    }
+}
+
+// Whatever stopped the batch, as the server's error at the statement's line.
+SimError EngineSession::failure(std::exception_ptr thrown, int line) {
+    SimMessage message;
+    try {
+        std::rethrow_exception(thrown);
+    } catch (const SimError& error) {
+        message = error.message();
+    } catch (const SqliteError& error) {
+        message = statementFailure(error, location_.path).message();
+    } catch (const std::exception& error) {
+        message = errors::internalFailure(error.what()).message();
+    } catch (...) {
+        message = errors::internalFailure("an unknown failure").message();
+    }
+    if (message.line == 1)
+        message.line = line;
+    state_.lastError = message.number;
+    return SimError(std::move(message));
 }
 
 std::vector<SimResult> EngineSession::runStatement(const ast::Statement& statement) {

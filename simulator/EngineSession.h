@@ -10,6 +10,7 @@
 #include "simulator/TableDirectory.h"
 #include "simulator/Translator.h"
 
+#include <exception>
 #include <map>
 #include <memory>
 #include <set>
@@ -37,6 +38,9 @@ public:
     SimValue evaluate(const ast::Expr& expr) override;
 
 private:
+    // `line` follows the statement running, for the error's line number.
+    void runBatch(const std::string& batch, std::vector<SimResult>& results, int& line);
+    SimError failure(std::exception_ptr thrown, int line);
     std::vector<SimResult> runStatement(const ast::Statement& statement);
     SimResult runSql(const SqliteText& text, bool returnsRows);
     SimResult runWrite(const ast::ObjectName& table, const SqliteText& text);
