@@ -48,6 +48,8 @@ SimError statementFailure(const SqliteError& failure, const std::string& path) {
                             std::string("Attempt to insert a duplicate key or a null into a "
                                         "column that does not allow it: ") +
                                 failure.what());
+    case SQLITE_INTERRUPT:
+        return errors::statementTooLong(RunawayGuard::kTimeLimit.count());
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
     case SQLITE_READONLY:
@@ -88,7 +90,8 @@ EngineSession::EngineSession(std::unique_ptr<SqliteDatabase> db, StateLocation l
                              SimClock clock, std::string login, std::int64_t spid)
     : db_(std::move(db)),
       location_(std::move(location)), state_{*db_, std::move(clock), spid, std::move(login),
-                                             location_.serverName} {}
+                                             location_.serverName},
+      guard_(db_->handle()) {}
 
 EngineSession::~EngineSession() {
     try {
@@ -110,6 +113,7 @@ SimBatchOutcome EngineSession::execute(const std::string& batch) {
     SimBatchOutcome outcome;
     int line = 1;
     try {
+        guard_.start(); // the server's own work before the statements counts too
         checkStillConnected();
         const std::int64_t now = state_.nowMs();
         advanceServer(*db_, now);
@@ -120,6 +124,7 @@ SimBatchOutcome EngineSession::execute(const std::string& batch) {
         }
         for (const ast::Statement& statement : statements) {
             line = statement.line;
+            guard_.start();
             builtForStatement_.clear();
             for (SimResult& result : runStatement(statement))
                 outcome.results.push_back(std::move(result));
@@ -196,6 +201,8 @@ SimResult EngineSession::runSql(const SqliteText& text, bool returnsRows) {
     while (statement.step()) {
         if (!returnsRows)
             continue;
+        if (result.rows.size() == RunawayGuard::kRowLimit)
+            throw errors::resultTooLarge(RunawayGuard::kRowLimit);
         std::vector<SimValue> row;
         row.reserve(text.columns.size());
         for (std::size_t i = 0; i < text.columns.size(); ++i)
@@ -221,7 +228,7 @@ std::string EngineSession::newTableName(const ast::ObjectName& name) {
     const std::string database = databaseOf(name, state_.database);
     if (database != "tempdb")
         throw errors::createNotAllowed(database);
-    if (userTableExists(*db_, database, name.name))
+    if (userTableNameTaken(*db_, database, name.name))
         throw errors::make(2714, 16,
                            "There is already an object named '" + name.name + "' in the database.");
     return storedTableName(database, name.name);

@@ -4,6 +4,7 @@
 // statement, tells the translator where tables live, and carries the
 // connection's own settings (current database, trace flags, pipe positions).
 
+#include "simulator/RunawayGuard.h"
 #include "simulator/SessionState.h"
 #include "simulator/StateFile.h"
 #include "simulator/TableDirectory.h"
@@ -50,6 +51,7 @@ private:
     std::unique_ptr<SqliteDatabase> db_;
     StateLocation location_;
     SessionState state_;
+    RunawayGuard guard_;
     std::map<std::string, std::int64_t> pipePositions_; // newest pipe row read, by table
     std::set<std::string> builtForStatement_;           // live tables built for this statement
     std::int64_t batches_ = 0;

@@ -176,6 +176,9 @@ Facts locks(const Context& c) {
         f.values["DBID"] = integerValue(databaseId(item.database));
         f.values["DBName"] = textValue(std::string(item.database));
         f.values["ObjectName"] = textValue(std::string(item.table));
+        for (const UserObject& object : userObjects())
+            if (object.table == item.table)
+                f.values["ObjectID"] = integerValue(object.objectId);
         f.values["ParentSPID"] = integerValue(0);
         f.values["LockState"] = textValue(p.blockedBy ? "Requested" : "Granted");
         f.values["LockType"] = textValue(writes ? "exclusive row" : "shared page");
@@ -191,7 +194,15 @@ Facts engines(const Context& c) {
     for (int engine = 0; engine < 2; ++engine) {
         RowFacts f = serverFacts(c, 1000 + engine);
         f.activity = 4.0;
-        f.values = {{"EngineNumber", integerValue(engine)},
+        // Busy and idle seconds add up to the seconds the engine has been online.
+        const double up = double(c.nowMs - c.bootMs) / 1000.0;
+        const double busy = 0.3 + 0.1 * engine;
+        const auto seconds = [up](double share) { return integerValue(std::int64_t(up * share)); };
+        f.values = {{"CPUTime", seconds(busy)},
+                    {"UserCPUTime", seconds(busy * 0.8)},
+                    {"SystemCPUTime", seconds(busy * 0.2)},
+                    {"IdleCPUTime", seconds(1.0 - busy)},
+                    {"EngineNumber", integerValue(engine)},
                     {"Status", textValue("online")},
                     {"StartTime", timeValue(c.bootMs)},
                     {"StopTime", SimValue{}},

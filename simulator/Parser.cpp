@@ -16,7 +16,8 @@ using ast::ExprPtr;
 using Kind = ast::Expr::Kind;
 
 // Nested parentheses, subqueries and operators beyond these limits are refused
-// rather than risking the stack of the thread that runs the batch.
+// rather than risking the stack of the thread that runs the batch: about ten
+// frames per level, a few hundred bytes each.
 constexpr int kMaxNesting = 100;
 constexpr int kMaxHeight = 200;
 
@@ -164,6 +165,11 @@ private:
         return (token.kind == TokenKind::Word && !isReserved(token)) ||
                token.kind == TokenKind::BracketedName || token.kind == TokenKind::QuotedName;
     }
+    static bool isNumber(const Token& token) {
+        return token.kind == TokenKind::Integer || token.kind == TokenKind::Decimal ||
+               token.kind == TokenKind::Float;
+    }
+
     std::string expectName() {
         if (!isName(peek()))
             fail();
@@ -281,8 +287,11 @@ private:
             select->distinct = true;
         else
             acceptWord("all");
-        if (acceptWord("top"))
+        if (acceptWord("top")) {
+            if (peek().isSymbol("-"))
+                fail();
             select->top = expectInteger();
+        }
         do {
             select->items.push_back(parseSelectItem());
         } while (acceptSymbol(","));
@@ -318,6 +327,15 @@ private:
         return height + 1;
     }
 
+    // An alias written as a string becomes a name in the SQL text, where a NUL
+    // character would cut the statement short.
+    static std::string aliasText(const Token& token) {
+        const std::size_t nul = token.text.find('\0');
+        if (nul != std::string::npos)
+            throw errors::incorrectSyntaxNear(token.text.substr(0, nul));
+        return token.text;
+    }
+
     ast::SelectItem parseSelectItem() {
         ast::SelectItem item;
         if (acceptSymbol("*")) {
@@ -335,7 +353,7 @@ private:
         const bool aliasFirst =
             (isName(peek()) || peek().kind == TokenKind::String) && peek(1).isSymbol("=");
         if (aliasFirst) {
-            item.alias = next().text;
+            item.alias = aliasText(next());
             next();
             item.expr = parseExpression();
             return item;
@@ -349,7 +367,7 @@ private:
     std::optional<std::string> parseAlias() {
         const bool as = acceptWord("as");
         if (isName(peek()) || peek().kind == TokenKind::String)
-            return next().text;
+            return aliasText(next());
         if (as)
             fail();
         return std::nullopt;
@@ -566,9 +584,14 @@ private:
         } else if (token.kind == TokenKind::String || isName(token)) {
             value->kind = Kind::String;
             value->text = token.text;
-        } else if (token.isSymbol("-") || token.isSymbol("+") || token.kind == TokenKind::Integer ||
-                   token.kind == TokenKind::Decimal || token.kind == TokenKind::Float) {
-            return {argument.name, parseUnary()};
+        } else if (isNumber(token) ||
+                   ((token.isSymbol("-") || token.isSymbol("+")) && isNumber(peek(1)))) {
+            // A signed number stays one literal, so the procedure reads its value directly.
+            const std::string sign = token.isSymbol("-") ? "-" : "";
+            if (!isNumber(token))
+                next();
+            value->kind = peek().kind == TokenKind::Integer ? Kind::Integer : Kind::Real;
+            value->text = sign + peek().text;
         } else if (token.kind == TokenKind::Variable) {
             throw errors::unsupported("local variables");
         } else {
@@ -745,7 +768,6 @@ private:
     }
 
     ExprPtr parseIn(ExprPtr left, bool negated) {
-        Nesting nesting(depth_);
         expectSymbol("(");
         ExprPtr expr;
         if (peek().isWord("select")) {
@@ -837,7 +859,6 @@ private:
     }
 
     ExprPtr parseParenthesized() {
-        Nesting nesting(depth_);
         next();
         ExprPtr expr;
         if (peek().isWord("select")) {
@@ -860,7 +881,6 @@ private:
         if (token.isWord("case"))
             return parseCase();
         if (token.isWord("exists")) {
-            Nesting nesting(depth_);
             next();
             expectSymbol("(");
             auto expr = node(Kind::Exists);
@@ -888,7 +908,6 @@ private:
     }
 
     ExprPtr parseCall() {
-        Nesting nesting(depth_);
         const std::string name = lowerAscii(next().text);
         next(); // (
         if (name == "convert")
@@ -948,7 +967,6 @@ private:
     }
 
     ExprPtr parseCase() {
-        Nesting nesting(depth_);
         next();
         auto expr = node(Kind::Case);
         if (!peek().isWord("when")) {

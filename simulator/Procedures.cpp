@@ -6,6 +6,7 @@
 #include "simulator/ProcessCommands.h"
 #include "simulator/ServerErrors.h"
 #include "simulator/Tokenizer.h"
+#include "simulator/Workload.h"
 
 #include <array>
 #include <optional>
@@ -171,6 +172,9 @@ constexpr std::array<ProcedureEntry, 3> kProcedures{{
 } // namespace
 
 std::vector<SimResult> runProcedure(StatementContext& context, const ast::Execute& call) {
+    // System procedures answer from any database they are called through.
+    if (!call.procedure.database.empty() && databaseId(call.procedure.database) == 0)
+        throw errors::unknownDatabase(call.procedure.database);
     const std::string name = lowerAscii(call.procedure.name);
     for (const ProcedureEntry& entry : kProcedures) {
         if (entry.name != name)

@@ -27,5 +27,7 @@ std::optional<TypeClass> typeClassNamed(std::string_view lowerCaseName);
 
 // The length convert() gives a character type written without one.
 constexpr int kDefaultCharLength = 30;
+// The longest character value a column or conversion holds.
+constexpr int kMaxCharLength = 16384;
 
 } // namespace sim

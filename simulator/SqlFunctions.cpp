@@ -5,6 +5,7 @@
 #include "simulator/ServerErrors.h"
 #include "simulator/ServerTypes.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
@@ -169,7 +170,7 @@ void convertToCharacters(sqlite3_context* context, TypeClass target, int length,
         if (const auto date = parseDateTime(text))
             text = formatDateTimeStyle(*date, style);
     }
-    const int limit = length < 0 ? kDefaultCharLength : length;
+    const int limit = length < 0 ? kDefaultCharLength : std::min(length, kMaxCharLength);
     text = firstCharacters(text, limit);
     if (target == TypeClass::FixedChar) {
         std::size_t characters = 0;

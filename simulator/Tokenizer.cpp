@@ -117,6 +117,7 @@ private:
         advance();
         token.kind =
             (quote == '"' && quotedIdentifiers_) ? TokenKind::QuotedName : TokenKind::String;
+        refuseNulInName(token);
     }
 
     void scanBracketed(Token& token) {
@@ -130,6 +131,13 @@ private:
             throw errors::unclosedQuote(text_.substr(start + 1, 80));
         advance();
         token.kind = TokenKind::BracketedName;
+        refuseNulInName(token);
+    }
+
+    // Names end up inside SQL text, where a NUL character would cut the statement short.
+    static void refuseNulInName(const Token& token) {
+        if (token.kind != TokenKind::String && token.text.find('\0') != std::string::npos)
+            throw errors::incorrectSyntaxNear(token.text.substr(0, token.text.find('\0')));
     }
 
     void scanVariable(Token& token) {

@@ -44,7 +44,24 @@ bool numeric(Sort sort) {
     return sort == Sort::Integer || sort == Sort::Real;
 }
 const char* serverTypeOf(Sort sort) {
-    return sort == Sort::Real ? "FLOAT" : "INT";
+    switch (sort) {
+    case Sort::Real:
+        return "FLOAT";
+    case Sort::Text:
+        return "VARCHAR";
+    case Sort::DateTime:
+        return "DATETIME";
+    default:
+        return "INT";
+    }
+}
+
+// The server converts between strings and numbers only when told to (convert).
+void refuseImplicitConversion(Sort a, Sort b) {
+    if (textual(a) && !textual(b) && b != Sort::Unknown)
+        throw errors::implicitConversion(serverTypeOf(a), serverTypeOf(b));
+    if (textual(b) && !textual(a) && a != Sort::Unknown)
+        throw errors::implicitConversion(serverTypeOf(b), serverTypeOf(a));
 }
 
 std::string quoteIdentifier(std::string_view name) {
@@ -121,6 +138,9 @@ constexpr SimpleFunction kSimpleFunctions[] = {
     {"getdate", 0, "sim_getdate", Sort::DateTime},
 };
 
+// The server's own limit, and below the 64 tables SQLite joins at most.
+constexpr std::size_t kMaxTablesInQuery = 50;
+
 constexpr std::string_view kAggregates[] = {"count", "sum", "min", "max", "avg"};
 
 class Translator {
@@ -172,16 +192,17 @@ public:
         }
         case Kind::Unary: {
             Fragment operand = expression(*e.args[0], frame);
-            if (textual(operand.sort))
-                throw errors::implicitConversion("VARCHAR", "INT");
+            refuseImplicitConversion(operand.sort, Sort::Integer);
             return {"(" + e.text + operand.sql + ")", e.text == "~" ? Sort::Integer : operand.sort};
         }
         case Kind::Binary:
             return binary(e, frame);
-        case Kind::Compare:
-            return {"(" + expression(*e.args[0], frame).sql + " " + e.text + " " +
-                        expression(*e.args[1], frame).sql + ")",
-                    Sort::Integer};
+        case Kind::Compare: {
+            const Fragment a = expression(*e.args[0], frame);
+            const Fragment b = expression(*e.args[1], frame);
+            refuseImplicitConversion(a.sort, b.sort);
+            return {"(" + a.sql + " " + e.text + " " + b.sql + ")", Sort::Integer};
+        }
         case Kind::And:
         case Kind::Or:
             return {"(" + expression(*e.args[0], frame).sql +
@@ -326,6 +347,10 @@ private:
     }
 
     std::string fromList(const ast::Select& select, Frame& frame) {
+        if (select.from.size() > kMaxTablesInQuery)
+            throw errors::make(106, 16,
+                               "Too many table names in the query. The maximum allowable is " +
+                                   std::to_string(kMaxTablesInQuery) + ".");
         std::string sql;
         for (const ast::TableRef& ref : select.from) {
             using Join = ast::TableRef::Join;
@@ -340,6 +365,9 @@ private:
                 Query inner = query(*ref.derived, nullptr);
                 aggregatesAllowed = saved;
                 sql += "(" + inner.sql + ")";
+                const auto unnamed = [](const ColumnInfo& c) { return c.name.empty(); };
+                if (std::any_of(inner.columns.begin(), inner.columns.end(), unnamed))
+                    throw errors::unsupported("unnamed columns in a derived table");
                 source.columns = std::move(inner.columns);
                 source.reference = ref.alias;
             } else {
@@ -441,20 +469,17 @@ private:
         const Sort arithmetic = a.sort == Sort::Integer && b.sort == Sort::Integer ? Sort::Integer
                                 : numeric(a.sort) && numeric(b.sort)               ? Sort::Real
                                                                                    : Sort::Unknown;
+        refuseImplicitConversion(a.sort, b.sort);
         if (e.text == "+") {
             if (textual(a.sort) && textual(b.sort))
                 return call("sim_concat", Sort::Text);
             if (numeric(a.sort) && numeric(b.sort))
                 return {"(" + a.sql + " + " + b.sql + ")", arithmetic};
-            if (textual(a.sort) && numeric(b.sort))
-                throw errors::implicitConversion("VARCHAR", serverTypeOf(b.sort));
-            if (numeric(a.sort) && textual(b.sort))
-                throw errors::implicitConversion("VARCHAR", serverTypeOf(a.sort));
             return call("sim_plus",
                         textual(a.sort) || textual(b.sort) ? Sort::Text : Sort::Unknown);
         }
-        if (textual(a.sort) || textual(b.sort))
-            throw errors::implicitConversion("VARCHAR", "INT");
+        refuseImplicitConversion(a.sort, Sort::Integer);
+        refuseImplicitConversion(b.sort, Sort::Integer);
         if (e.text == "/")
             return call("sim_divide", arithmetic);
         if (e.text == "%")
