@@ -232,3 +232,20 @@ TEST_F(ExecutionWindowTest, ARunSaveOrLogPressedWhileRowsArePlacedIsSkipped) {
     EXPECT_TRUE(w.reLog->toPlainText().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
 }
+
+TEST_F(ExecutionWindowTest, RowsPastTheSixteenBitLimitEndTheRunAndKeepWhatWasPlaced) {
+    TfmBrindle& w = withTable(10);
+    grid().SetRowCount(32760);
+    for (int r = 0; r < 32760; ++r)
+        grid().SetCells(0, r, QString::number(r));
+    w.cbAppend->setChecked(true);
+    w.cbAutoRun->setChecked(true);
+    execute("select n from tempdb..t order by n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Oups... "));
+    EXPECT_FALSE(w.cbAutoRun->isChecked());
+    EXPECT_EQ(grid().RowCount(), 32768);
+    EXPECT_EQ(grid().Cells(0, 32759), "32759");
+    EXPECT_EQ(grid().Cells(0, 32760), "1");
+    EXPECT_EQ(grid().Cells(0, 32767), "8");
+}
