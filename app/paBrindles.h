@@ -249,7 +249,6 @@ private:
 
     // ---- Query execution and results (exec/) ----
 public:
-    bool bRunning = false; // an execution, save or log is under way; a second one is skipped
     void btSQLExecClick();
     void ClearGrid(toolkit::StringGrid& grid);
     void cbOneByOneClick(bool checked);
@@ -266,6 +265,7 @@ public:
     void btLogSQLResultsClick();
 
 private:
+    bool bRunning = false; // an execution, save or log is under way; a second one is skipped
     void wireExecution();
     void RunStatements();
     void RunSingle();

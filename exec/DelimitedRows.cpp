@@ -3,9 +3,41 @@
 #include "platform/toolkit/StringGrid.h"
 #include "platform/toolkit/TextRules.h"
 
+#include <algorithm>
+#include <cstring>
+
 namespace exec {
 
 using toolkit::trimText;
+
+namespace {
+
+// Blank as trimming sees it: nothing above U+0020.
+bool isBlank(const QString& text) {
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= u' '; });
+}
+
+// Copies an all-ASCII text byte for byte; false at the first other character.
+bool copyAscii(char* to, const QString& text) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t unit = text[i].unicode();
+        if (unit >= 0x80)
+            return false;
+        to[i] = char(unit);
+    }
+    return true;
+}
+
+void appendEncoded(QByteArray& out, std::span<const QString> cells, const QByteArray& delimiter) {
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0)
+            out.append(delimiter);
+        out.append(cells[c].toUtf8());
+    }
+    out.append("\r\n", 2);
+}
+
+} // namespace
 
 QStringList gridRowCells(const toolkit::StringGrid& grid, int row) {
     QStringList cells;
@@ -20,10 +52,32 @@ QString delimiterFromSeparator(const QString& separatorText) {
     return delimiter.isEmpty() ? QStringLiteral(",") : delimiter;
 }
 
-std::optional<QString> resultsFileLine(const QStringList& cells, const QString& delimiter) {
-    if (trimText(cells.join(QString())).isEmpty())
-        return std::nullopt;
-    return cells.join(delimiter);
+bool appendResultsFileLine(QByteArray& out, std::span<const QString> cells,
+                           const QByteArray& delimiter) {
+    if (std::all_of(cells.begin(), cells.end(), isBlank))
+        return false;
+    // Results files run to megabytes of mostly ASCII cells: the line is sized once
+    // and copied in; a row with any other character is encoded cell by cell.
+    const qsizetype start = out.size();
+    qsizetype length = 2 + delimiter.size() * qsizetype(cells.size() - 1);
+    for (const QString& cell : cells)
+        length += cell.size();
+    out.resize(start + length);
+    char* at = out.data() + start;
+    for (std::size_t c = 0; c < cells.size(); ++c) {
+        if (c > 0) {
+            std::memcpy(at, delimiter.constData(), std::size_t(delimiter.size()));
+            at += delimiter.size();
+        }
+        if (!copyAscii(at, cells[c])) {
+            out.truncate(start);
+            appendEncoded(out, cells, delimiter);
+            return true;
+        }
+        at += cells[c].size();
+    }
+    std::memcpy(at, "\r\n", 2);
+    return true;
 }
 
 std::optional<QString> resultsLogLine(const QStringList& cells, const QString& delimiter) {

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QDir>
+#include <QLabel>
 #include <QLineEdit>
 
 std::optional<QString> TfmBrindle::AskResultsFile() {
@@ -50,7 +51,8 @@ void TfmBrindle::SaveResults(const QString& fileName, const QString& delimiter,
             [this](bool appending) {
                 SetPanelText(2,
                              appending ? QStringLiteral("Appending") : QStringLiteral("New File"));
-                repaint();
+                // Only the status bar changed: drawing just it keeps a small save cheap.
+                sbStatus[2]->repaint();
             },
             [this](int row, int rowCount) {
                 if (pump.Tick())
@@ -67,7 +69,7 @@ void TfmBrindle::SaveResults(const QString& fileName, const QString& delimiter,
         }
         SetPanelText(1, QStringLiteral("[ET: ") + toolkit::formatLongTime(clock.Now().time()) +
                             QStringLiteral("] Data Saved to ") + fileName);
-        repaint();
+        sbStatus[1]->repaint();
     }
     if (cbAutoSaveResult->isChecked())
         return;

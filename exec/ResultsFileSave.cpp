@@ -32,9 +32,10 @@ ResultsSaveOutcome appendResultsRows(const QString& fileName, const QString& del
         return outcome;
     }
     hooks.opened(appending);
-    const QString separator = delimiter.isEmpty() ? QStringLiteral("^") : delimiter;
+    const QByteArray separator = (delimiter.isEmpty() ? QStringLiteral("^") : delimiter).toUtf8();
     const int rowCount = grid.RowCount();
     QByteArray block;
+    block.reserve(kBlockBytes * 2);
     int blockEnd = fromRow;
     auto commit = [&] {
         if (!writeBlock(file, block)) {
@@ -45,10 +46,7 @@ ResultsSaveOutcome appendResultsRows(const QString& fileName, const QString& del
         return true;
     };
     for (int r = fromRow; r < rowCount; ++r) {
-        if (const std::optional<QString> line = resultsFileLine(gridRowCells(grid, r), separator)) {
-            block += line->toUtf8();
-            block += "\r\n";
-        }
+        appendResultsFileLine(block, grid.RowCells(r), separator);
         blockEnd = r + 1;
         if (block.size() >= kBlockBytes && !commit())
             return outcome;

@@ -1,7 +1,5 @@
 #include "simulator/Catalogue.h"
 
-#include <algorithm>
-#include <cctype>
 #include <sstream>
 
 namespace sim {
@@ -9,9 +7,9 @@ namespace sim {
 namespace {
 
 // Columns written compactly: "Name:T:description" entries separated by "|".
-std::vector<ColumnDef> columns(const std::string& spec) {
+std::vector<ColumnDef> columns(const std::string& compact) {
     std::vector<ColumnDef> out;
-    std::stringstream entries(spec);
+    std::stringstream entries(compact);
     std::string entry;
     while (std::getline(entries, entry, '|')) {
         const auto first = entry.find(':');
@@ -389,28 +387,16 @@ std::vector<MonTableDef> buildTables() {
     };
 }
 
-bool sameName(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return std::tolower(static_cast<unsigned char>(x)) ==
-                      std::tolower(static_cast<unsigned char>(y));
-           });
-}
-
 } // namespace
 
 const std::vector<MonTableDef>& monitoringTables() {
-    static const std::vector<MonTableDef> tables = [] {
-        std::vector<MonTableDef> built = buildTables();
-        for (MonTableDef& table : built)
-            table.stateful = table.pipe;
-        return built;
-    }();
+    static const std::vector<MonTableDef> tables = buildTables();
     return tables;
 }
 
 const MonTableDef* findMonitoringTable(const std::string& name) {
     for (const MonTableDef& table : monitoringTables())
-        if (sameName(table.name, name))
+        if (table.name == name)
             return &table;
     return nullptr;
 }

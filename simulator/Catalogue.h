@@ -20,7 +20,6 @@ struct MonTableDef {
     std::vector<ColumnDef> columns;
     std::vector<std::string> requiredParameters; // besides "enable monitoring"
     bool pipe = false;                           // keeps a ring of recent rows
-    bool stateful = false;
 };
 
 struct ConfigParameter {
@@ -36,7 +35,8 @@ struct ConfigParameter {
 const std::vector<MonTableDef>& monitoringTables();
 // sysprocesses, sysconfigures and syscurconfigs: in master, outside monTables.
 const std::vector<MonTableDef>& systemTables();
-const MonTableDef* findMonitoringTable(const std::string& name); // ignores letter case
+// Letter case counts, as in every name under the server's binary sort order.
+const MonTableDef* findMonitoringTable(const std::string& name);
 const std::vector<std::string>& configurationGroups();
 const std::vector<ConfigParameter>& configurationParameters();
 

@@ -116,6 +116,18 @@ SimError configurationOptionNotUnique(std::string_view name) {
                 "Configuration option " + quoted(name) + " is not unique: give more of its name.");
 }
 
+SimError statementTooLong(long long seconds) {
+    return make(3618, 16,
+                "The statement ran longer than " + std::to_string(seconds) +
+                    " seconds and was cancelled: narrow it with a where clause.");
+}
+
+SimError resultTooLarge(std::size_t rows) {
+    return make(3619, 16,
+                "The result would hold more than " + std::to_string(rows) +
+                    " rows and was cancelled: narrow the statement with a where clause.");
+}
+
 SimError internalFailure(std::string_view what) {
     return make(4007, 16, "The simulated server failed: " + std::string(what));
 }

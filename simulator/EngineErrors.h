@@ -32,6 +32,8 @@ SimError sessionKilled();
 SimError tooManyArguments(std::string_view procedure);
 SimError unknownParameter(std::string_view procedure, std::string_view parameter);
 SimError configurationOptionNotUnique(std::string_view name);
+SimError statementTooLong(long long seconds);
+SimError resultTooLarge(std::size_t rows);
 SimError internalFailure(std::string_view what);
 
 } // namespace sim::errors

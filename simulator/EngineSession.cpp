@@ -8,6 +8,7 @@
 #include "simulator/Procedures.h"
 #include "simulator/ProcessCommands.h"
 #include "simulator/Processes.h"
+#include "simulator/RowFacts.h"
 #include "simulator/ServerErrors.h"
 #include "simulator/Simulation.h"
 #include "simulator/SqlFunctions.h"
@@ -25,20 +26,6 @@ template <class... Handlers> Overloaded(Handlers...) -> Overloaded<Handlers...>;
 constexpr std::string_view kVersion =
     "Adaptive Server Enterprise/16.0 SP04/Farrowdale simulated server/x86_64/Linux";
 
-SimValue textValueOf(std::string text) {
-    SimValue v;
-    v.kind = SimValue::Kind::Text;
-    v.text = std::move(text);
-    return v;
-}
-
-SimValue integerValueOf(std::int64_t number) {
-    SimValue v;
-    v.kind = SimValue::Kind::Integer;
-    v.integer = number;
-    return v;
-}
-
 SimError statementFailure(const SqliteError& failure, const std::string& path) {
     if (std::optional<SimError> server = serverErrorFromSqlite(failure.what()))
         return *server;
@@ -48,6 +35,8 @@ SimError statementFailure(const SqliteError& failure, const std::string& path) {
                             std::string("Attempt to insert a duplicate key or a null into a "
                                         "column that does not allow it: ") +
                                 failure.what());
+    case SQLITE_INTERRUPT:
+        return errors::statementTooLong(RunawayGuard::kTimeLimit.count());
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
     case SQLITE_READONLY:
@@ -88,7 +77,8 @@ EngineSession::EngineSession(std::unique_ptr<SqliteDatabase> db, StateLocation l
                              SimClock clock, std::string login, std::int64_t spid)
     : db_(std::move(db)),
       location_(std::move(location)), state_{*db_, std::move(clock), spid, std::move(login),
-                                             location_.serverName} {}
+                                             location_.serverName},
+      guard_(db_->handle()) {}
 
 EngineSession::~EngineSession() {
     try {
@@ -110,38 +100,51 @@ SimBatchOutcome EngineSession::execute(const std::string& batch) {
     SimBatchOutcome outcome;
     int line = 1;
     try {
-        checkStillConnected();
-        const std::int64_t now = state_.nowMs();
-        advanceServer(*db_, now);
-        const std::vector<ast::Statement> statements = parseBatch(batch, state_.quotedIdentifiers);
-        if (std::optional<ProcessInfo> self = readProcess(*db_, state_.spid)) {
-            self->batch = ++batches_;
-            recordClientBatch(*db_, *self, batch, now);
-        }
-        for (const ast::Statement& statement : statements) {
-            line = statement.line;
-            builtForStatement_.clear();
-            for (SimResult& result : runStatement(statement))
-                outcome.results.push_back(std::move(result));
-            state_.lastError = 0;
-        }
-    } catch (const SimError& error) {
-        outcome.error = error;
-    } catch (const SqliteError& failure) {
-        outcome.error = statementFailure(failure, location_.path);
-    } catch (const std::bad_alloc&) {
-        outcome.error = errors::internalFailure("out of memory");
-    } catch (const std::exception& failure) {
-        outcome.error = errors::internalFailure(failure.what());
-    }
-    if (outcome.error) {
-        SimMessage message = outcome.error->message();
-        if (message.line == 1)
-            message.line = line;
-        state_.lastError = message.number;
-        outcome.error = SimError(std::move(message));
+        runBatch(batch, outcome.results, line);
+    } catch (...) {
+        outcome.error = failure(std::current_exception(), line);
     }
     return outcome;
+}
+
+void EngineSession::runBatch(const std::string& batch, std::vector<SimResult>& results, int& line) {
+    guard_.start(); // the server's own work before the statements counts too
+    checkStillConnected();
+    const std::int64_t now = state_.nowMs();
+    advanceServer(*db_, now);
+    const std::vector<ast::Statement> statements = parseBatch(batch, state_.quotedIdentifiers);
+    if (std::optional<ProcessInfo> self = readProcess(*db_, state_.spid)) {
+        self->batch = ++batches_;
+        recordClientBatch(*db_, *self, batch, now);
+    }
+    for (const ast::Statement& statement : statements) {
+        line = statement.line;
+        guard_.start();
+        builtForStatement_.clear();
+        for (SimResult& result : runStatement(statement))
+            results.push_back(std::move(result));
+        state_.lastError = 0;
+    }
+}
+
+// Whatever stopped the batch, as the server's error at the statement's line.
+SimError EngineSession::failure(std::exception_ptr thrown, int line) {
+    SimMessage message;
+    try {
+        std::rethrow_exception(thrown);
+    } catch (const SimError& error) {
+        message = error.message();
+    } catch (const SqliteError& error) {
+        message = statementFailure(error, location_.path).message();
+    } catch (const std::exception& error) {
+        message = errors::internalFailure(error.what()).message();
+    } catch (...) {
+        message = errors::internalFailure("an unknown failure").message();
+    }
+    if (message.line == 1)
+        message.line = line;
+    state_.lastError = message.number;
+    return SimError(std::move(message));
 }
 
 std::vector<SimResult> EngineSession::runStatement(const ast::Statement& statement) {
@@ -196,6 +199,8 @@ SimResult EngineSession::runSql(const SqliteText& text, bool returnsRows) {
     while (statement.step()) {
         if (!returnsRows)
             continue;
+        if (result.rows.size() == RunawayGuard::kRowLimit)
+            throw errors::resultTooLarge(RunawayGuard::kRowLimit);
         std::vector<SimValue> row;
         row.reserve(text.columns.size());
         for (std::size_t i = 0; i < text.columns.size(); ++i)
@@ -221,7 +226,7 @@ std::string EngineSession::newTableName(const ast::ObjectName& name) {
     const std::string database = databaseOf(name, state_.database);
     if (database != "tempdb")
         throw errors::createNotAllowed(database);
-    if (userTableExists(*db_, database, name.name))
+    if (userTableNameTaken(*db_, database, name.name))
         throw errors::make(2714, 16,
                            "There is already an object named '" + name.name + "' in the database.");
     return storedTableName(database, name.name);
@@ -321,23 +326,23 @@ SimValue EngineSession::globalVariable(std::string_view name) {
     if (key.starts_with("@@"))
         key.erase(0, 2);
     if (key == "spid")
-        return integerValueOf(state_.spid);
+        return integerValue(state_.spid);
     if (key == "servername")
-        return textValueOf(state_.serverName);
+        return textValue(state_.serverName);
     if (key == "version")
-        return textValueOf(std::string(kVersion));
+        return textValue(std::string(kVersion));
     if (key == "rowcount")
-        return integerValueOf(state_.rowCount);
+        return integerValue(state_.rowCount);
     if (key == "error")
-        return integerValueOf(state_.lastError);
+        return integerValue(state_.lastError);
     if (key == "trancount")
-        return integerValueOf(state_.transactionCount);
+        return integerValue(state_.transactionCount);
     if (key == "nestlevel")
-        return integerValueOf(0);
+        return integerValue(0);
     if (key == "language")
-        return textValueOf("us_english");
+        return textValue("us_english");
     if (key == "maxconnections")
-        return integerValueOf(25);
+        return integerValue(25);
     throw errors::undeclaredVariable("@@" + key);
 }
 

@@ -4,11 +4,13 @@
 // statement, tells the translator where tables live, and carries the
 // connection's own settings (current database, trace flags, pipe positions).
 
+#include "simulator/RunawayGuard.h"
 #include "simulator/SessionState.h"
 #include "simulator/StateFile.h"
 #include "simulator/TableDirectory.h"
 #include "simulator/Translator.h"
 
+#include <exception>
 #include <map>
 #include <memory>
 #include <set>
@@ -36,6 +38,9 @@ public:
     SimValue evaluate(const ast::Expr& expr) override;
 
 private:
+    // `line` follows the statement running, for the error's line number.
+    void runBatch(const std::string& batch, std::vector<SimResult>& results, int& line);
+    SimError failure(std::exception_ptr thrown, int line);
     std::vector<SimResult> runStatement(const ast::Statement& statement);
     SimResult runSql(const SqliteText& text, bool returnsRows);
     SimResult runWrite(const ast::ObjectName& table, const SqliteText& text);
@@ -50,6 +55,7 @@ private:
     std::unique_ptr<SqliteDatabase> db_;
     StateLocation location_;
     SessionState state_;
+    RunawayGuard guard_;
     std::map<std::string, std::int64_t> pipePositions_; // newest pipe row read, by table
     std::set<std::string> builtForStatement_;           // live tables built for this statement
     std::int64_t batches_ = 0;

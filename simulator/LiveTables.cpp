@@ -65,6 +65,13 @@ RowFacts serverFacts(const Context& c, std::uint64_t seed) {
     return facts;
 }
 
+void describeObject(RowFacts& facts, const UserObject& object) {
+    facts.values["DBID"] = integerValue(object.databaseId);
+    facts.values["DBName"] = textValue(std::string(object.database));
+    facts.values["ObjectID"] = integerValue(object.objectId);
+    facts.values["ObjectName"] = textValue(std::string(object.table));
+}
+
 Facts perProcess(const Context& c, bool busyOnly) {
     Facts rows;
     for (const ProcessInfo& p : c.processes)
@@ -136,17 +143,11 @@ Facts processObjects(const Context& c) {
         if (p.workItem < 0)
             continue;
         const WorkItem& item = workItem(std::size_t(p.workItem));
-        for (const UserObject& object : userObjects())
-            if (object.table == item.table) {
-                RowFacts f = processFacts(p, c.nowMs);
-                f.values["DBID"] = integerValue(object.databaseId);
-                f.values["DBName"] = textValue(std::string(object.database));
-                f.values["ObjectID"] = integerValue(object.objectId);
-                f.values["ObjectName"] = textValue(std::string(object.table));
-                f.values["IndexID"] = integerValue(item.index.empty() ? 0 : 2);
-                f.values["ObjectType"] = textValue("U");
-                rows.push_back(std::move(f));
-            }
+        RowFacts f = processFacts(p, c.nowMs);
+        describeObject(f, objectOf(item));
+        f.values["IndexID"] = integerValue(item.index.empty() ? 0 : 2);
+        f.values["ObjectType"] = textValue("U");
+        rows.push_back(std::move(f));
     }
     return rows;
 }
@@ -173,9 +174,7 @@ Facts locks(const Context& c) {
         const WorkItem& item = workItem(std::size_t(p.workItem));
         RowFacts f = processFacts(p, c.nowMs);
         const bool writes = item.command != "SELECT";
-        f.values["DBID"] = integerValue(databaseId(item.database));
-        f.values["DBName"] = textValue(std::string(item.database));
-        f.values["ObjectName"] = textValue(std::string(item.table));
+        describeObject(f, objectOf(item));
         f.values["ParentSPID"] = integerValue(0);
         f.values["LockState"] = textValue(p.blockedBy ? "Requested" : "Granted");
         f.values["LockType"] = textValue(writes ? "exclusive row" : "shared page");
@@ -191,7 +190,15 @@ Facts engines(const Context& c) {
     for (int engine = 0; engine < 2; ++engine) {
         RowFacts f = serverFacts(c, 1000 + engine);
         f.activity = 4.0;
-        f.values = {{"EngineNumber", integerValue(engine)},
+        // Busy and idle seconds add up to the seconds the engine has been online.
+        const double up = double(c.nowMs - c.bootMs) / 1000.0;
+        const double busy = 0.3 + 0.1 * engine;
+        const auto seconds = [up](double share) { return integerValue(std::int64_t(up * share)); };
+        f.values = {{"CPUTime", seconds(busy)},
+                    {"UserCPUTime", seconds(busy * 0.8)},
+                    {"SystemCPUTime", seconds(busy * 0.2)},
+                    {"IdleCPUTime", seconds(1.0 - busy)},
+                    {"EngineNumber", integerValue(engine)},
                     {"Status", textValue("online")},
                     {"StartTime", timeValue(c.bootMs)},
                     {"StopTime", SimValue{}},
@@ -274,10 +281,7 @@ Facts objects(const Context& c) {
     Facts rows;
     for (const UserObject& object : userObjects()) {
         RowFacts f = serverFacts(c, std::uint64_t(object.objectId));
-        f.values["DBID"] = integerValue(object.databaseId);
-        f.values["DBName"] = textValue(std::string(object.database));
-        f.values["ObjectID"] = integerValue(object.objectId);
-        f.values["ObjectName"] = textValue(std::string(object.table));
+        describeObject(f, object);
         f.values["IndexID"] = integerValue(0);
         f.values["PartitionID"] = integerValue(object.objectId);
         f.values["PartitionName"] =
@@ -294,19 +298,24 @@ Facts objects(const Context& c) {
     return rows;
 }
 
+void describeProcedure(RowFacts& facts, const WorkItem& item, std::int64_t bootMs) {
+    facts.values["ObjectName"] = textValue(std::string(item.procedure));
+    facts.values["DBName"] = textValue(std::string(item.database));
+    facts.values["DBID"] = integerValue(databaseId(item.database));
+    facts.values["OwnerName"] = textValue("dbo");
+    facts.values["ObjectType"] = textValue("stored procedure");
+    facts.values["CompileDate"] = timeValue(bootMs + 60000);
+}
+
+// The procedures in cache, or (running) the ones sessions execute now.
 Facts procedures(const Context& c, bool running) {
     Facts rows;
     if (running) {
         for (const ProcessInfo& p : c.processes) {
             if (p.workItem < 0 || workItem(std::size_t(p.workItem)).procedure.empty())
                 continue;
-            const WorkItem& item = workItem(std::size_t(p.workItem));
             RowFacts f = processFacts(p, c.nowMs);
-            f.values["ObjectName"] = textValue(std::string(item.procedure));
-            f.values["DBName"] = textValue(std::string(item.database));
-            f.values["OwnerName"] = textValue("dbo");
-            f.values["ObjectType"] = textValue("stored procedure");
-            f.values["CompileDate"] = timeValue(c.bootMs + 60000);
+            describeProcedure(f, workItem(std::size_t(p.workItem)), c.bootMs);
             rows.push_back(std::move(f));
         }
         return rows;
@@ -315,12 +324,7 @@ Facts procedures(const Context& c, bool running) {
         if (item.procedure.empty())
             continue;
         RowFacts f = serverFacts(c, std::hash<std::string_view>{}(item.procedure));
-        f.values["ObjectName"] = textValue(std::string(item.procedure));
-        f.values["DBName"] = textValue(std::string(item.database));
-        f.values["DBID"] = integerValue(databaseId(item.database));
-        f.values["OwnerName"] = textValue("dbo");
-        f.values["ObjectType"] = textValue("stored procedure");
-        f.values["CompileDate"] = timeValue(c.bootMs + 60000);
+        describeProcedure(f, item, c.bootMs);
         rows.push_back(std::move(f));
     }
     return rows;

@@ -4,8 +4,10 @@
 #include "simulator/EngineErrors.h"
 #include "simulator/Logins.h"
 #include "simulator/ProcessCommands.h"
+#include "simulator/RowFacts.h"
 #include "simulator/ServerErrors.h"
 #include "simulator/Tokenizer.h"
+#include "simulator/Workload.h"
 
 #include <array>
 #include <optional>
@@ -41,20 +43,6 @@ Arguments bindArguments(StatementContext& context, const ast::Execute& call,
     return bound;
 }
 
-SimValue text(std::string value) {
-    SimValue v;
-    v.kind = SimValue::Kind::Text;
-    v.text = std::move(value);
-    return v;
-}
-
-SimValue number(std::int64_t value) {
-    SimValue v;
-    v.kind = SimValue::Kind::Integer;
-    v.integer = value;
-    return v;
-}
-
 SimResult parameterTable(const std::vector<ConfigValue>& parameters) {
     SimResult result;
     result.columns = {"Parameter Name", "Default", "Memory Used", "Config Value",
@@ -63,9 +51,9 @@ SimResult parameterTable(const std::vector<ConfigValue>& parameters) {
                           SimValue::Kind::Integer, SimValue::Kind::Integer, SimValue::Kind::Text,
                           SimValue::Kind::Text};
     for (const ConfigValue& p : parameters)
-        result.rows.push_back({text(p.name), number(p.defaultValue), number(0), number(p.value),
-                               number(p.value2), text(p.unit),
-                               text(p.dynamic ? "dynamic" : "static")});
+        result.rows.push_back({textValue(p.name), integerValue(p.defaultValue), integerValue(0),
+                               integerValue(p.value), integerValue(p.value2), textValue(p.unit),
+                               textValue(p.dynamic ? "dynamic" : "static")});
     result.rowsAffected = std::int64_t(result.rows.size());
     return result;
 }
@@ -171,6 +159,9 @@ constexpr std::array<ProcedureEntry, 3> kProcedures{{
 } // namespace
 
 std::vector<SimResult> runProcedure(StatementContext& context, const ast::Execute& call) {
+    // System procedures answer from any database they are called through.
+    if (!call.procedure.database.empty() && databaseId(call.procedure.database) == 0)
+        throw errors::unknownDatabase(call.procedure.database);
     const std::string name = lowerAscii(call.procedure.name);
     for (const ProcedureEntry& entry : kProcedures) {
         if (entry.name != name)

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <random>
+#include <set>
 
 namespace sim {
 
@@ -16,6 +17,9 @@ constexpr std::int64_t kTickMs = 1000;
 // After a long pause the history is not replayed second by second.
 constexpr std::int64_t kLongestStepMs = 120000;
 constexpr std::size_t kLongestCapturedText = 2048;
+constexpr std::int64_t kLockWaitEvent = 150;
+constexpr std::int64_t kClientWaitEvent = 250;
+constexpr std::int64_t kSystemTaskWaitEvent = 61;
 
 using Random = std::mt19937_64;
 
@@ -157,14 +161,21 @@ void addFinishedStatement(SqliteDatabase& db, const ProcessInfo& p, Random& rand
 void simulateStep(SqliteDatabase& db, std::int64_t fromMs, std::int64_t nowMs) {
     Random random(mix(std::uint64_t(nowMs)));
     std::vector<ProcessInfo> users;
+    std::set<std::int64_t> gone;
     for (ProcessInfo& p : readProcesses(db)) {
         if (p.kind != ProcessKind::User)
             continue;
-        if (p.leaveMs <= nowMs)
+        if (p.leaveMs <= nowMs) {
             removeProcess(db, p.spid);
-        else
+            gone.insert(p.spid);
+        } else {
             users.push_back(std::move(p));
+        }
     }
+    // A session that left releases whoever waited for it.
+    for (ProcessInfo& p : users)
+        if (gone.contains(p.blockedBy))
+            p.blockedUntilMs = nowMs;
     const double seconds = double(nowMs - fromMs) / 1000.0;
     for (ProcessInfo& p : users) {
         if (p.blockedBy != 0)
@@ -182,6 +193,15 @@ void simulateStep(SqliteDatabase& db, std::int64_t fromMs, std::int64_t nowMs) {
         updateProcess(db, p);
     for (auto count = std::int64_t(users.size()); count < wantedUsers(nowMs); ++count)
         addProcess(db, newUser(random, nowMs));
+}
+
+// What the process waits for now; 0 while it runs.
+std::int64_t waitEventOf(const ProcessInfo& p) {
+    if (p.kind == ProcessKind::System)
+        return kSystemTaskWaitEvent;
+    if (p.blockedBy != 0)
+        return kLockWaitEvent;
+    return p.workItem < 0 ? kClientWaitEvent : 0;
 }
 
 } // namespace
@@ -205,6 +225,7 @@ RowFacts processFacts(const ProcessInfo& p, std::int64_t nowMs) {
         {"ClientHost", textValue(p.host)},
         {"Command", textValue(p.command)},
         {"BlockingSPID", integerValue(p.blockedBy)},
+        {"WaitEventID", integerValue(waitEventOf(p))},
         {"SecondsConnected", integerValue(std::max<std::int64_t>(0, nowMs - p.loginMs) / 1000)},
         {"SecondsWaiting",
          integerValue(p.blockedBy ? std::max<std::int64_t>(0, p.blockedUntilMs - nowMs) / 1000

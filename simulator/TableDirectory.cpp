@@ -17,7 +17,7 @@ bool isCatalogueTable(const MonTableDef& table) {
 
 const MonTableDef* findSystemTable(const std::string& name) {
     for (const MonTableDef& table : systemTables())
-        if (equalsIgnoreCase(table.name, name))
+        if (table.name == name)
             return &table;
     return nullptr;
 }
@@ -32,11 +32,25 @@ std::string databaseOf(const ast::ObjectName& name, const std::string& currentDa
     return lowerAscii(name.database);
 }
 
-bool userTableExists(SqliteDatabase& db, const std::string& database, const std::string& table) {
-    auto query =
-        db.prepare("select 1 from sqlite_master where type = 'table' and name = ?1 collate nocase");
+namespace {
+
+bool tableNamed(SqliteDatabase& db, const std::string& database, const std::string& table,
+                std::string_view comparison) {
+    auto query = db.prepare("select 1 from sqlite_master where type = 'table' and name = ?1 " +
+                            std::string(comparison));
     query.bind(1, lowerAscii(database) + "." + table);
     return query.step();
+}
+
+} // namespace
+
+bool userTableExists(SqliteDatabase& db, const std::string& database, const std::string& table) {
+    return tableNamed(db, database, table, "");
+}
+
+bool userTableNameTaken(SqliteDatabase& db, const std::string& database, const std::string& table) {
+    // SQLite's own names ignore letter case, so "T" and "t" cannot both exist.
+    return tableNamed(db, database, table, "collate nocase");
 }
 
 TableLocation locateTable(SqliteDatabase& db, const ast::ObjectName& name,

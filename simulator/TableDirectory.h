@@ -32,5 +32,7 @@ std::vector<ColumnInfo> columnsOf(SqliteDatabase& db, const TableLocation& table
 std::string databaseOf(const ast::ObjectName& name, const std::string& currentDatabase);
 
 bool userTableExists(SqliteDatabase& db, const std::string& database, const std::string& table);
+// True also for a table whose name differs only in letter case.
+bool userTableNameTaken(SqliteDatabase& db, const std::string& database, const std::string& table);
 
 } // namespace sim

@@ -48,6 +48,13 @@ const std::vector<UserObject>& userObjects() {
     return objects;
 }
 
+const UserObject& objectOf(const WorkItem& item) {
+    for (const UserObject& object : userObjects())
+        if (object.table == item.table)
+            return object;
+    return userObjects().front();
+}
+
 const std::vector<DatabaseInfo>& databases() {
     static const std::vector<DatabaseInfo> list = {
         {"master", 1},

@@ -38,6 +38,8 @@ struct UserObject {
 };
 
 const std::vector<UserObject>& userObjects();
+// The table a work item uses.
+const UserObject& objectOf(const WorkItem& item);
 
 struct DatabaseInfo {
     std::string_view name;

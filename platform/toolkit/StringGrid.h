@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QString>
+#include <span>
 #include <vector>
 
 // The string grid: cells addressed column first, row 0 the title row (shown as
@@ -25,6 +26,10 @@ public:
 
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
+    // A row's cells in column order, read in place; valid until a count changes.
+    std::span<const QString> RowCells(int row) const {
+        return {cells_.data() + std::size_t(row) * colCount_, std::size_t(colCount_)};
+    }
 
     int RowCount() const { return rowCount_; }
     void SetRowCount(int rows);

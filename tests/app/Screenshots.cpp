@@ -24,6 +24,7 @@ int main(int argc, char** argv) {
     window.reSQLs->setPlainText(QStringLiteral(
         "-- select * from master..monProcessActivity\nselect SPID, CPUTime, WaitTime, "
         "LogicalReads from master..monProcessActivity"));
+    window.LogStatement(QStringLiteral("select @@spid SPID"));
     window.show();
     const char* names[] = {"tab-configurations.png", "tab-montables.png", "tab-sql.png",
                            "tab-log.png"};

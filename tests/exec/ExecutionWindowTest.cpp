@@ -164,6 +164,18 @@ TEST_F(ExecutionWindowTest, EscapeStopsPlacingALargeResult) {
     EXPECT_EQ(w.PanelText(1), "Done.");
     EXPECT_EQ(grid().Cells(0, placed), QString::number(placed));
     EXPECT_FALSE(w.qryDynamic.Active());
+
+    // Line by line, the abort holds for the rest of the run: every later statement
+    // is still sent, and stops at its first row that grows the grid.
+    w.cbOneByOne->setChecked(true);
+    pressEscapeAtNextPump(w);
+    execute("select n, s from tempdb..t order by n\nselect s, n from tempdb..t order by n");
+    const int secondTitle = int(gridRows().indexOf("s|n|||||"));
+    ASSERT_GT(secondTitle, 1);
+    EXPECT_EQ(grid().RowCount(), secondTitle + 2);
+    EXPECT_EQ(grid().Cells(0, secondTitle + 1), "row 1");
+    EXPECT_EQ(w.PanelText(0), QStringLiteral("...Rows: %1... [aborted]").arg(secondTitle + 1));
+    EXPECT_EQ(w.PanelText(1), "Done.");
 }
 
 TEST_F(ExecutionWindowTest, WideLongAndNullValuesReachTheGridAndTheFileWhole) {
@@ -231,4 +243,21 @@ TEST_F(ExecutionWindowTest, ARunSaveOrLogPressedWhileRowsArePlacedIsSkipped) {
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(w.reLog->toPlainText().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());
+}
+
+TEST_F(ExecutionWindowTest, RowsPastTheSixteenBitLimitEndTheRunAndKeepWhatWasPlaced) {
+    TfmBrindle& w = withTable(10);
+    grid().SetRowCount(32760);
+    for (int r = 0; r < 32760; ++r)
+        grid().SetCells(0, r, QString::number(r));
+    w.cbAppend->setChecked(true);
+    w.cbAutoRun->setChecked(true);
+    execute("select n from tempdb..t order by n");
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_TRUE(dialogs.messages[0].text.startsWith("Oups... "));
+    EXPECT_FALSE(w.cbAutoRun->isChecked());
+    EXPECT_EQ(grid().RowCount(), 32768);
+    EXPECT_EQ(grid().Cells(0, 32759), "32759");
+    EXPECT_EQ(grid().Cells(0, 32760), "1");
+    EXPECT_EQ(grid().Cells(0, 32767), "8");
 }

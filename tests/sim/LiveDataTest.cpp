@@ -66,15 +66,16 @@ TEST(LiveData, SessionsComeGoAndSometimesBlock) {
     std::set<std::int64_t> seen;
     std::set<std::int64_t> first;
     bool blocked = false;
-    for (int minute = 0; minute < 60; ++minute) {
+    for (int step = 0; step < 60; ++step) {
+        // Spids are reused; the kernel process id tells sessions apart.
         const sim::SimResult result =
-            query(*session, "select spid, blocked from master..sysprocesses where spid > 12");
+            query(*session, "select kpid, blocked from master..sysprocesses where spid > 12");
         std::set<std::int64_t> now;
         for (const auto& row : result.rows) {
             now.insert(row[0].integer);
             blocked = blocked || row[1].integer != 0;
         }
-        if (minute == 0)
+        if (step == 0)
             first = now;
         seen.insert(now.begin(), now.end());
         clock.advance(20s);
