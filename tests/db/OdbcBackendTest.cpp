@@ -4,13 +4,14 @@
 #include "platform/db/Ado.h"
 #include "platform/db/OdbcDriver.h"
 
+#include "tests/db/DbErrorText.h"
 #include "tests/db/OdbcSandbox.h"
 
 #include <gtest/gtest.h>
 
 using db::AdoConnection;
 using db::AdoQuery;
-using db::DbError;
+using dbtest::errorOf;
 
 namespace {
 
@@ -29,16 +30,6 @@ protected:
     void open(const QString& sql) {
         query.SetSQL({"/**/", sql});
         query.Open();
-    }
-
-    // The message of the DbError that `action` throws, or "" when none.
-    template <typename Action> static QString errorOf(Action action) {
-        try {
-            action();
-        } catch (const DbError& error) {
-            return error.text();
-        }
-        return {};
     }
 
     AdoConnection connection;

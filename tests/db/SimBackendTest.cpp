@@ -3,13 +3,14 @@
 
 #include "platform/db/Ado.h"
 
+#include "tests/db/DbErrorText.h"
 #include "tests/db/OdbcSandbox.h"
 
 #include <gtest/gtest.h>
 
 using db::AdoConnection;
 using db::AdoQuery;
-using db::DbError;
+using dbtest::errorOf;
 
 namespace {
 
@@ -22,15 +23,6 @@ protected:
     void open(const QStringList& lines) {
         query.SetSQL(lines);
         query.Open();
-    }
-
-    template <typename Action> static QString errorOf(Action action) {
-        try {
-            action();
-        } catch (const DbError& error) {
-            return error.text();
-        }
-        return {};
     }
 
     AdoConnection connection;
