@@ -60,6 +60,9 @@ void TfmBrindle::btFindClick() {
 }
 
 void TfmBrindle::bbtClearaResultsClick() {
+    // A run, save or log that pumps is still reading or filling these rows.
+    if (bRunning)
+        return;
     toolkit::StringGrid& grid = sgSQL->grid();
     ClearGrid(grid);
     grid.SetRowCount(2);

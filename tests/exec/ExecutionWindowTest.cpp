@@ -224,7 +224,7 @@ TEST_F(ExecutionWindowTest, TimedRunsStreamExactlyTheNewRowsIntoTheResultsFile) 
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(ExecutionWindowTest, ARunSaveOrLogPressedWhileRowsArePlacedIsSkipped) {
+TEST_F(ExecutionWindowTest, ARunSaveLogOrClearPressedWhileRowsArePlacedIsSkipped) {
     TfmBrindle& w = withTable(20000);
     const QString file = path("skipped.xls");
     dialogs.fileAnswers = {file};
@@ -235,11 +235,13 @@ TEST_F(ExecutionWindowTest, ARunSaveOrLogPressedWhileRowsArePlacedIsSkipped) {
         w.btSQLExec->click();
         w.btSaveSQLRes->click();
         w.btLogSQLResults->click();
+        w.bbtClearaResults->click();
     });
     execute("select n, s from tempdb..t order by n");
     EXPECT_TRUE(pressed);
     EXPECT_EQ(grid().RowCount(), 20001);
-    EXPECT_EQ(grid().Cells(0, 20000), "20000");
+    EXPECT_EQ(grid().Cells(0, 1), "1");
+    EXPECT_EQ(grid().Cells(1, 20000), "row 20000");
     EXPECT_FALSE(QFile::exists(file));
     EXPECT_TRUE(w.reLog->toPlainText().isEmpty());
     EXPECT_TRUE(dialogs.messages.empty());

@@ -111,7 +111,7 @@ TEST_F(ExecWindowTest, EscapeStopsALongSaveAndTheNextSaveResumesAfterTheLastRowW
     EXPECT_EQ(fileBytes(file), fileOfRows(rows, 0, int(rows.size())));
 }
 
-TEST_F(ExecWindowTest, ARunPressedFromThePumpWhileASaveIsWritingIsSkipped) {
+TEST_F(ExecWindowTest, ARunOrAClearPressedFromThePumpWhileASaveIsWritingIsSkipped) {
     TfmBrindle& w = connected();
     const QList<QStringList> rows = numberedRows(300000);
     fillGrid(rows);
@@ -123,11 +123,14 @@ TEST_F(ExecWindowTest, ARunPressedFromThePumpWhileASaveIsWritingIsSkipped) {
     QTimer::singleShot(0, &w, [&] {
         pressed = true;
         w.btSQLExec->click();
+        w.bbtClearaResults->click();
     });
     w.btSaveSQLRes->click();
     EXPECT_TRUE(pressed);
     EXPECT_TRUE(dialogs.messages.empty());
     EXPECT_TRUE(w.cbAutoRun->isChecked());
+    EXPECT_EQ(grid().RowCount(), int(rows.size()));
+    EXPECT_EQ(grid().ColCount(), 3);
     EXPECT_EQ(w.iSaveFromRow, int(rows.size()));
     EXPECT_EQ(fileBytes(path("busy.xls")), fileOfRows(rows, 0, int(rows.size())));
 }
