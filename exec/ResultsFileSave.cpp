@@ -5,6 +5,8 @@
 
 #include <QFile>
 #include <QStringList>
+#include <algorithm>
+#include <vector>
 
 namespace exec {
 
@@ -12,12 +14,43 @@ namespace {
 
 constexpr qsizetype kBlockBytes = 256 * 1024;
 
-// Writes the pending block; on success every row it holds is safely in the file.
-bool writeBlock(QFile& file, QByteArray& block) {
-    const bool written = block.isEmpty() || file.write(block) == block.size();
-    block.clear();
-    return written && file.flush();
-}
+// Lines wait here and go to the file a block at a time; each line's end is kept so
+// that a write cut short still tells which rows reached the file whole.
+class PendingRows {
+public:
+    explicit PendingRows(int firstRow) : firstRow_(firstRow) { bytes_.reserve(kBlockBytes * 2); }
+
+    void add(std::span<const QString> cells, const QByteArray& separator) {
+        appendResultsFileLine(bytes_, cells, separator);
+        lineEnds_.push_back(bytes_.size());
+    }
+    bool full() const { return bytes_.size() >= kBlockBytes; }
+
+    // Writes the block and returns the first row not yet whole in the file; a failure's
+    // message goes to error.
+    int write(QFile& file, std::optional<QString>& error) {
+        qint64 written = 0;
+        // A short write is followed by another, so that a real failure reports its cause.
+        while (written < bytes_.size()) {
+            const qint64 n = file.write(bytes_.constData() + written, bytes_.size() - written);
+            if (n <= 0)
+                break;
+            written += n;
+        }
+        if (written < bytes_.size() || !file.flush())
+            error = file.errorString();
+        const auto whole = std::upper_bound(lineEnds_.begin(), lineEnds_.end(), written);
+        firstRow_ += int(whole - lineEnds_.begin());
+        bytes_.clear();
+        lineEnds_.clear();
+        return firstRow_;
+    }
+
+private:
+    QByteArray bytes_;
+    std::vector<qsizetype> lineEnds_; // a skipped row ends where the line before it does
+    int firstRow_;
+};
 
 } // namespace
 
@@ -34,26 +67,18 @@ ResultsSaveOutcome appendResultsRows(const QString& fileName, const QString& del
     hooks.opened(appending);
     const QByteArray separator = (delimiter.isEmpty() ? QStringLiteral("^") : delimiter).toUtf8();
     const int rowCount = grid.RowCount();
-    QByteArray block;
-    block.reserve(kBlockBytes * 2);
-    int blockEnd = fromRow;
-    auto commit = [&] {
-        if (!writeBlock(file, block)) {
-            outcome.error = file.errorString();
-            return false;
-        }
-        outcome.nextRow = blockEnd;
-        return true;
-    };
+    PendingRows pending(fromRow);
     for (int r = fromRow; r < rowCount; ++r) {
-        appendResultsFileLine(block, grid.RowCells(r), separator);
-        blockEnd = r + 1;
-        if (block.size() >= kBlockBytes && !commit())
-            return outcome;
+        pending.add(grid.RowCells(r), separator);
+        if (pending.full()) {
+            outcome.nextRow = pending.write(file, outcome.error);
+            if (outcome.error)
+                return outcome;
+        }
         if (hooks.afterRow(r, rowCount))
             break;
     }
-    commit();
+    outcome.nextRow = pending.write(file, outcome.error);
     return outcome;
 }
 

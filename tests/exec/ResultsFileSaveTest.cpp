@@ -4,7 +4,10 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <csignal>
+#include <cstring>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace exec;
 using toolkit::StringGrid;
@@ -77,4 +80,27 @@ TEST_F(ResultsFileSave, AnUnwritablePathReportsAndKeepsThePosition) {
     EXPECT_TRUE(opened.empty());
     path = dir.path(); // a directory cannot be opened for appending
     EXPECT_TRUE(save(1).error);
+}
+
+TEST_F(ResultsFileSave, AWriteCutShortKeepsTheWholeRowsAndTheNextSaveRewritesTheCutOne) {
+    for (int i = 1; i <= 4; ++i)
+        addRow({QString::number(i), "abc", ""});
+    // The disk fills up in the middle of row 3's line ("3^abc^\r\n", 8 bytes a line).
+    rlimit limit{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &limit), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit capped = limit;
+    capped.rlim_cur = 8 * 2 + 3;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &capped), 0);
+    const ResultsSaveOutcome cut = save(1);
+    setrlimit(RLIMIT_FSIZE, &limit);
+    std::signal(SIGXFSZ, oldHandler);
+
+    ASSERT_TRUE(cut.error);
+    EXPECT_EQ(*cut.error, QString::fromLocal8Bit(std::strerror(EFBIG)));
+    EXPECT_EQ(cut.nextRow, 3);
+    const ResultsSaveOutcome resumed = save(cut.nextRow);
+    EXPECT_FALSE(resumed.error);
+    EXPECT_EQ(resumed.nextRow, 5);
+    EXPECT_EQ(contents(), "1^abc^\r\n2^abc^\r\n3^a3^abc^\r\n4^abc^\r\n");
 }
