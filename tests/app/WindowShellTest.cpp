@@ -299,3 +299,23 @@ TEST_F(WindowTest, OnlyTheEditableGridsTakeTyping) {
         EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers)
             << grid->objectName().toStdString();
 }
+
+TEST_F(WindowTest, TheChartCoversTheEditorWhateverChangesItsSize) {
+    TfmBrindle& w = open();
+    const auto expectChartOverEditor = [&](const char* after) {
+        QCoreApplication::processEvents();
+        const QRect editor = w.reSQLs->geometry();
+        EXPECT_EQ(w.chrtMonitoring->geometry(), editor.adjusted(1, 1, -1, -1)) << after;
+        EXPECT_EQ(w.lbTimeAxis->pos(), QPoint(63, editor.height() - 22)) << after;
+        EXPECT_EQ(w.cbSetRatio->pos(), QPoint(537, editor.height() - 24)) << after;
+        EXPECT_EQ(w.edRatio->pos(), QPoint(605, editor.height() - 27)) << after;
+    };
+    w.tbTabStrip->setCurrentIndex(2);
+    expectChartOverEditor("showing the SQL tab");
+    w.sbExpandLeft->click();
+    expectChartOverEditor("opening the composer");
+    w.spSplit->setSizes({120, 300});
+    expectChartOverEditor("moving the splitter");
+    w.resize(w.width() + 40, w.height() + 30);
+    expectChartOverEditor("resizing the window");
+}
