@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
@@ -96,6 +97,7 @@ void TfmBrindle::buildLayout() {
     buildStatusBar();
     buildMenusAndTimers();
     resize(924, 564 + statusBar()->sizeHint().height() - 19);
+    move(screen()->availableGeometry().center() - rect().center());
 }
 
 void TfmBrindle::buildLeftPanel() {

@@ -14,6 +14,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QSplitter>
 #include <QStatusBar>
@@ -37,6 +38,9 @@ TEST_F(WindowTest, StartsOnTheConfigurationsTabWithTheComposerCollapsed) {
     for (QTimer* timer : {w.tmExit, w.tmSaveFile, w.tmRunSQL})
         EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(w.tmRunSQL->interval(), 15000);
+    // Centred on the screen, up to the width of the window frame.
+    const QPoint offCentre = w.geometry().center() - w.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 8);
 }
 
 TEST_F(WindowTest, EachTabShowsItsGroupBoxAndOnlyTheSqlTabShowsTheStripControls) {
