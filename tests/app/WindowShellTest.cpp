@@ -157,6 +157,17 @@ TEST_F(WindowTest, LogStatementWritesHeaderTrimmedTextAndSeparator) {
                                           QString(43, u'+'));
 }
 
+TEST_F(WindowTest, ABlankStatementLeavesAnEmptyLineBetweenHeaderAndSeparator) {
+    TfmBrindle& w = open();
+    w.cbDb->setEditText("S");
+    w.LogStatement(" \t ");
+    w.LogStatement("x");
+    const QString header = "Server: S; Time: [5/1/2013 9:3:7]     ";
+    const QString plus(43, u'+');
+    EXPECT_EQ(w.reLog->toPlainText().split(u'\n'),
+              QStringList({header, "", plus, header, "x", plus}));
+}
+
 TEST_F(WindowTest, TheFontButtonTakesTheChosenFontAndStartsFromTheLastOne) {
     TfmBrindle& w = open();
     EXPECT_EQ(w.dlgFontFont.family(), "MV Boli");
