@@ -200,5 +200,4 @@ bool TfmBrindle::eventFilter(QObject* watched, QEvent* event) {
 void TfmBrindle::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
-    spSplitMoved();
 }
