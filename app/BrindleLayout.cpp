@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabBar>
@@ -63,9 +64,16 @@ toolkit::StringGridView* gridView(QWidget* parent, const char* name, int cols, i
     view->grid().setParent(view);
     view->SetDefaultRowHeight(20);
     view->SetColWidths(widths);
-    if (wholeRows)
+    // A grid that selects whole rows is a list to pick from, not a sheet to type in.
+    if (wholeRows) {
         view->setSelectionBehavior(QAbstractItemView::SelectRows);
+        view->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    }
     return view;
+}
+
+QAction* menuItem(QMenu* menu, const char* name, const QString& caption) {
+    return named(menu->addAction(caption), name);
 }
 
 QWidget* panel(QWidget* parent, const char* name) {
@@ -89,6 +97,7 @@ void TfmBrindle::buildLayout() {
     buildStatusBar();
     buildMenusAndTimers();
     resize(924, 564 + statusBar()->sizeHint().height() - 19);
+    move(screen()->availableGeometry().center() - rect().center());
 }
 
 void TfmBrindle::buildLeftPanel() {
@@ -485,7 +494,7 @@ void TfmBrindle::buildLogTab() {
 }
 
 void TfmBrindle::buildStatusBar() {
-    QStatusBar* bar = statusBar();
+    QStatusBar* bar = named(statusBar(), "sbStatus");
     bar->setSizeGripEnabled(false);
     const int widths[] = {210, 460, 110, 50};
     for (int i = 0; i < 4; ++i) {
@@ -500,15 +509,18 @@ void TfmBrindle::buildStatusBar() {
 
 void TfmBrindle::buildMenusAndTimers() {
     popMenu = named(new QMenu(this), "popMenu");
-    SendToSQL1 = popMenu->addAction(QStringLiteral("Send &Col To SQL"));
-    SendTblColToSQL1 = popMenu->addAction(QStringLiteral("Send &Tbl.Col To SQL"));
-    SendSelectToSQL1 = popMenu->addAction(QStringLiteral("Send &Select * To SQL"));
-    SendSelectToSQL2 = popMenu->addAction(QStringLiteral("Send Select * &Where Col=...To SQL"));
+    SendToSQL1 = menuItem(popMenu, "SendToSQL1", QStringLiteral("Send &Col To SQL"));
+    SendTblColToSQL1 =
+        menuItem(popMenu, "SendTblColToSQL1", QStringLiteral("Send &Tbl.Col To SQL"));
+    SendSelectToSQL1 =
+        menuItem(popMenu, "SendSelectToSQL1", QStringLiteral("Send &Select * To SQL"));
+    SendSelectToSQL2 =
+        menuItem(popMenu, "SendSelectToSQL2", QStringLiteral("Send Select * &Where Col=...To SQL"));
     popResults = named(new QMenu(this), "popResults");
-    AddtoSQL1 = popResults->addAction(QStringLiteral("Add Col to SQL"));
-    ShowPlan1 = popResults->addAction(QStringLiteral("Show Plan"));
-    KillSpid1 = popResults->addAction(QStringLiteral("Kill Spid"));
-    ShowStack1 = popResults->addAction(QStringLiteral("Show Stack"));
+    AddtoSQL1 = menuItem(popResults, "AddtoSQL1", QStringLiteral("Add Col to SQL"));
+    ShowPlan1 = menuItem(popResults, "ShowPlan1", QStringLiteral("Show Plan"));
+    KillSpid1 = menuItem(popResults, "KillSpid1", QStringLiteral("Kill Spid"));
+    ShowStack1 = menuItem(popResults, "ShowStack1", QStringLiteral("Show Stack"));
     for (QAction* item : popResults->actions())
         item->setEnabled(false);
     dlgFontFont = QFont(QStringLiteral("MV Boli"));

@@ -183,6 +183,10 @@ bool TfmBrindle::event(QEvent* event) {
 bool TfmBrindle::eventFilter(QObject* watched, QEvent* event) {
     if (watched == tbTab && event->type() == QEvent::Resize)
         tbTabResize();
+    // The editor changes size whenever paSQLRight or the splitter does, and only after their
+    // layouts have run; the chart is laid over it then.
+    if (watched == reSQLs && event->type() == QEvent::Resize)
+        spSplitMoved();
     if (event->type() == QEvent::KeyPress) {
         // A key travels up from the focused control; the window sees it once, first.
         QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : this;
@@ -196,5 +200,4 @@ bool TfmBrindle::eventFilter(QObject* watched, QEvent* event) {
 void TfmBrindle::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
     FormResize();
-    spSplitMoved();
 }

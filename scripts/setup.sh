@@ -8,7 +8,7 @@ shift || true
 
 packages=(
     build-essential cmake pkg-config clang clang-format
-    qt6-base-dev qt6-charts-dev libgl-dev
+    qt6-base-dev qt6-charts-dev libqt6opengl6-dev libgl-dev
     unixodbc unixodbc-dev tdsodbc freetds-bin libsqliteodbc
     libsqlite3-dev sqlite3
     googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -5,6 +5,7 @@
 #include <QSaveFile>
 #include <QStringDecoder>
 #include <QStringEncoder>
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 
@@ -27,20 +28,27 @@ QString decodeCp1252(const QByteArray& bytes) {
     return text;
 }
 
+// The code-page byte of a character, or -1 when the code page has none.
+int cp1252Byte(char16_t u) {
+    if (u < 0x80 || (u >= 0xA0 && u <= 0xFF))
+        return u;
+    for (std::size_t k = 0; k < kCp1252High.size(); ++k)
+        if (kCp1252High[k] == u)
+            return int(0x80 + k);
+    return -1;
+}
+
+bool fitsCp1252(const QString& text) {
+    return std::all_of(text.begin(), text.end(),
+                       [](QChar c) { return cp1252Byte(c.unicode()) >= 0; });
+}
+
 QByteArray encodeCp1252(const QString& text) {
     QByteArray bytes;
     bytes.reserve(text.size());
     for (QChar c : text) {
-        const char16_t u = c.unicode();
-        char out = '?';
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
-            out = char(u);
-        } else {
-            for (std::size_t k = 0; k < kCp1252High.size(); ++k)
-                if (kCp1252High[k] == u)
-                    out = char(0x80 + k);
-        }
-        bytes.append(out);
+        const int byte = cp1252Byte(c.unicode());
+        bytes.append(byte < 0 ? '?' : char(byte));
     }
     return bytes;
 }
@@ -83,6 +91,10 @@ TextFileContent decodeText(const QByteArray& bytes) {
     return {splitLines(decodeCp1252(bytes)), TextEncoding::Windows1252};
 }
 
+QString decodeUtf8OrWindows1252(const QByteArray& bytes) {
+    return isValidUtf8(bytes) ? QString::fromUtf8(bytes) : decodeCp1252(bytes);
+}
+
 namespace {
 
 QByteArray byteOrderMark(TextEncoding encoding) {
@@ -123,9 +135,9 @@ QString crLfLines(const QStringList& lines) {
 }
 
 [[noreturn]] void throwFileError(const QString& what, const QString& path, const QString& reason) {
-    throw std::runtime_error(
-        QStringLiteral("%1 \"%2\". %3").arg(what, QDir::toNativeSeparators(path), reason)
-            .toStdString());
+    throw std::runtime_error(QStringLiteral("%1 \"%2\". %3")
+                                 .arg(what, QDir::toNativeSeparators(path), reason)
+                                 .toStdString());
 }
 
 } // namespace
@@ -143,7 +155,12 @@ TextFileContent loadTextFile(const QString& path) {
 
 void saveTextFile(const QString& path, const QStringList& lines, TextEncoding encoding) {
     QSaveFile file(path);
-    const QByteArray bytes = encodeText(crLfLines(lines), encoding);
+    const QString text = crLfLines(lines);
+    // A character the code page cannot hold would be written as "?" and lost; the whole file
+    // goes out as UTF-8 instead, which the next load recognises.
+    if (encoding == TextEncoding::Windows1252 && !fitsCp1252(text))
+        encoding = TextEncoding::Utf8;
+    const QByteArray bytes = encodeText(text, encoding);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
         throwFileError(QStringLiteral("Cannot create file"), path, file.errorString());
 }

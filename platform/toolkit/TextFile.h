@@ -18,6 +18,8 @@ struct TextFileContent {
 };
 
 TextFileContent decodeText(const QByteArray& bytes);
+// Valid UTF-8 as UTF-8, anything else as Windows-1252: readable text from any bytes.
+QString decodeUtf8OrWindows1252(const QByteArray& bytes);
 QByteArray encodeText(const QString& text, TextEncoding encoding);
 
 // Throw std::runtime_error naming the file and the system's reason.

@@ -15,6 +15,24 @@ TEST(Program, VersionPrintsTheNameAndExits) {
     EXPECT_EQ(run.out.trimmed(), "Farrowdale v.2.1");
 }
 
+TEST(Program, HelpAndVersionAnswerWithoutADisplay) {
+    QTemporaryDir dir;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("QT_QPA_PLATFORM", "xcb");
+    env.remove("DISPLAY");
+    env.remove("WAYLAND_DISPLAY");
+    for (const char* option : {"--version", "--help"}) {
+        QProcess process;
+        process.setProcessEnvironment(env);
+        process.setWorkingDirectory(dir.path());
+        process.start(FARROWDALE_BINARY, {option});
+        ASSERT_TRUE(process.waitForFinished(60000)) << option;
+        EXPECT_EQ(process.exitStatus(), QProcess::NormalExit) << option;
+        EXPECT_EQ(process.exitCode(), 0) << option;
+        EXPECT_FALSE(process.readAllStandardOutput().isEmpty()) << option;
+    }
+}
+
 TEST(Program, AnExitMarkerBesideTheProgramEndsIt) {
     QTemporaryDir dir;
     touch(dir.filePath("farrowdale.out"));

@@ -2,12 +2,22 @@
 #include "graph/ChartAdapter.h"
 #include "platform/toolkit/TextFile.h"
 
+#include "platform/toolkit/StringGridView.h"
+#include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
+#include <QSplitter>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTest>
 #include <QTimer>
@@ -28,6 +38,9 @@ TEST_F(WindowTest, StartsOnTheConfigurationsTabWithTheComposerCollapsed) {
     for (QTimer* timer : {w.tmExit, w.tmSaveFile, w.tmRunSQL})
         EXPECT_TRUE(timer->isActive());
     EXPECT_EQ(w.tmRunSQL->interval(), 15000);
+    // Centred on the screen, up to the width of the window frame.
+    const QPoint offCentre = w.geometry().center() - w.screen()->availableGeometry().center();
+    EXPECT_LE(offCentre.manhattanLength(), 8);
 }
 
 TEST_F(WindowTest, EachTabShowsItsGroupBoxAndOnlyTheSqlTabShowsTheStripControls) {
@@ -144,6 +157,17 @@ TEST_F(WindowTest, LogStatementWritesHeaderTrimmedTextAndSeparator) {
                                           QString(43, u'+'));
 }
 
+TEST_F(WindowTest, ABlankStatementLeavesAnEmptyLineBetweenHeaderAndSeparator) {
+    TfmBrindle& w = open();
+    w.cbDb->setEditText("S");
+    w.LogStatement(" \t ");
+    w.LogStatement("x");
+    const QString header = "Server: S; Time: [5/1/2013 9:3:7]     ";
+    const QString plus(43, u'+');
+    EXPECT_EQ(w.reLog->toPlainText().split(u'\n'),
+              QStringList({header, "", plus, header, "x", plus}));
+}
+
 TEST_F(WindowTest, TheFontButtonTakesTheChosenFontAndStartsFromTheLastOne) {
     TfmBrindle& w = open();
     EXPECT_EQ(w.dlgFontFont.family(), "MV Boli");
@@ -154,4 +178,159 @@ TEST_F(WindowTest, TheFontButtonTakesTheChosenFontAndStartsFromTheLastOne) {
     EXPECT_EQ(w.reSQLs->font().family(), chosen.family());
     w.sbFont->click(); // cancelled
     EXPECT_EQ(w.dlgFontFont.family(), chosen.family());
+}
+
+TEST_F(WindowTest, EveryControlIsFoundUnderItsMemberName) {
+    TfmBrindle& w = open();
+#define CONTROL(member) std::pair<const char*, QObject*>(#member, w.member)
+    const std::pair<const char*, QObject*> controls[] = {
+        CONTROL(paLeft),
+        CONTROL(paLeftTop),
+        CONTROL(cbODBC),
+        CONTROL(cbOLEDB),
+        CONTROL(cbDb),
+        CONTROL(lbUser),
+        CONTROL(edUser),
+        CONTROL(lbPassword),
+        CONTROL(edPassword),
+        CONTROL(btOk),
+        CONTROL(bbtGetConfigs),
+        CONTROL(cbAllConfigs),
+        CONTROL(bbtSetBrindles),
+        CONTROL(paLeftClient),
+        CONTROL(bbtGetMonTables),
+        CONTROL(lbAvCols),
+        CONTROL(cbMonColumns),
+        CONTROL(sgAllCols),
+        CONTROL(paSLQLeftBot),
+        CONTROL(cbFullLogging),
+        CONTROL(cbLog),
+        CONTROL(btLogConfiguration),
+        CONTROL(btLogSQLResults),
+        CONTROL(btSaveSQLRes),
+        CONTROL(cbAutoSaveResult),
+        CONTROL(lbDelim),
+        CONTROL(edSeparator),
+        CONTROL(btSaveSQL),
+        CONTROL(btLoadSQL),
+        CONTROL(paClient),
+        CONTROL(tbTab),
+        CONTROL(sbExpandLeft),
+        CONTROL(sbGraph),
+        CONTROL(sbFont),
+        CONTROL(cbLC),
+        CONTROL(cbAutoSave),
+        CONTROL(sbExpandRight),
+        CONTROL(gbBrindles),
+        CONTROL(paConfTop),
+        CONTROL(btFindConfig),
+        CONTROL(edFindConfig),
+        CONTROL(sgMonOptions),
+        CONTROL(paConfBottom),
+        CONTROL(gbMonTables),
+        CONTROL(paSortTables),
+        CONTROL(sbSort1),
+        CONTROL(sbSort2),
+        CONTROL(sbSort3),
+        CONTROL(sbSort4),
+        CONTROL(sgMonTables),
+        CONTROL(spSplitSQL),
+        CONTROL(stMonTable),
+        CONTROL(stConfRequired),
+        CONTROL(sgMonColumns),
+        CONTROL(stMonColumn),
+        CONTROL(gbSQL),
+        CONTROL(paSQLSelect),
+        CONTROL(cbTbl),
+        CONTROL(btAllTbls),
+        CONTROL(cbTblClear),
+        CONTROL(meTblHint),
+        CONTROL(lbCols),
+        CONTROL(btAllCols),
+        CONTROL(btAddSQL),
+        CONTROL(cbFromAllTbls),
+        CONTROL(meColHint),
+        CONTROL(paSQLRight),
+        CONTROL(paSQLText),
+        CONTROL(reSQLs),
+        CONTROL(meOneByOne),
+        CONTROL(chrtMonitoring),
+        CONTROL(lbTimeAxis),
+        CONTROL(lbValueAxis),
+        CONTROL(lbValueAxis2),
+        CONTROL(cbTimeAxis),
+        CONTROL(cbValueAxis),
+        CONTROL(cbValueAxis2),
+        CONTROL(btSetGraph),
+        CONTROL(cbSetRatio),
+        CONTROL(edRatio),
+        CONTROL(paSQL1),
+        CONTROL(btSQLExec),
+        CONTROL(cbOneByOne),
+        CONTROL(cbAutoRun),
+        CONTROL(edInterval),
+        CONTROL(lbSec),
+        CONTROL(cbAppend),
+        CONTROL(cbKeepTitle),
+        CONTROL(bbtClearaResults),
+        CONTROL(btFind),
+        CONTROL(edFind),
+        CONTROL(lbtemplate),
+        CONTROL(btSaveToTemplate),
+        CONTROL(bbtLoadTemplates),
+        CONTROL(btReplaceTmpl),
+        CONTROL(spSplit),
+        CONTROL(sgSQL),
+        CONTROL(gbLog),
+        CONTROL(reLog),
+        CONTROL(popMenu),
+        CONTROL(SendToSQL1),
+        CONTROL(SendTblColToSQL1),
+        CONTROL(SendSelectToSQL1),
+        CONTROL(SendSelectToSQL2),
+        CONTROL(popResults),
+        CONTROL(AddtoSQL1),
+        CONTROL(ShowPlan1),
+        CONTROL(KillSpid1),
+        CONTROL(ShowStack1),
+        CONTROL(tmExit),
+        CONTROL(tmSaveFile),
+        CONTROL(tmRunSQL),
+    };
+#undef CONTROL
+    for (const auto& [name, member] : controls) {
+        ASSERT_NE(member, nullptr) << name;
+        EXPECT_EQ(w.findChild<QObject*>(name), member) << name;
+    }
+    EXPECT_EQ(w.findChild<QStatusBar*>("sbStatus"), w.statusBar());
+}
+
+TEST_F(WindowTest, OnlyTheEditableGridsTakeTyping) {
+    TfmBrindle& w = open();
+    for (toolkit::StringGridView* grid : {w.sgMonOptions, w.sgSQL})
+        EXPECT_NE(grid->editTriggers(), QAbstractItemView::NoEditTriggers)
+            << grid->objectName().toStdString();
+    for (toolkit::StringGridView* grid : {w.sgAllCols, w.sgMonTables, w.sgMonColumns})
+        EXPECT_EQ(grid->editTriggers(), QAbstractItemView::NoEditTriggers)
+            << grid->objectName().toStdString();
+}
+
+TEST_F(WindowTest, TheChartCoversTheEditorWhateverChangesItsSize) {
+    TfmBrindle& w = open();
+    const auto expectChartOverEditor = [&](const char* after) {
+        QCoreApplication::processEvents();
+        const QRect editor = w.reSQLs->geometry();
+        EXPECT_EQ(w.chrtMonitoring->geometry(), editor.adjusted(1, 1, -1, -1)) << after;
+        EXPECT_EQ(w.lbTimeAxis->pos(), QPoint(63, editor.height() - 22)) << after;
+        EXPECT_EQ(w.cbSetRatio->pos(), QPoint(537, editor.height() - 24)) << after;
+        EXPECT_EQ(w.edRatio->pos(), QPoint(605, editor.height() - 27)) << after;
+    };
+    w.tbTabStrip->setCurrentIndex(2);
+    expectChartOverEditor("showing the SQL tab");
+    w.sbExpandLeft->click();
+    expectChartOverEditor("opening the composer");
+    w.spSplit->setSizes({120, 300});
+    expectChartOverEditor("moving the splitter");
+    w.resize(w.width() + 40, w.height() + 30);
+    expectChartOverEditor("resizing the window");
 }

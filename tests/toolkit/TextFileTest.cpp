@@ -96,3 +96,13 @@ TEST(EditorLines, CountReadAddAndCap) {
     EXPECT_EQ(lines.Line(0).size(), EditorLines::kMaxLineLength);
     EXPECT_EQ(lines.Lines()[0].size(), 5000);
 }
+
+TEST(TextFile, ACodePageFileKeepsTextTheCodePageCannotHold) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("cp.txt");
+    saveTextFile(path, {QString::fromUtf8("café €")}, TextEncoding::Windows1252);
+    EXPECT_EQ(readAll(path), QByteArray("caf\xE9 \x80\r\n"));
+    const QStringList beyond = {QString::fromUtf8("café → ü"), QString::fromUtf8("日本")};
+    saveTextFile(path, beyond, TextEncoding::Windows1252);
+    EXPECT_EQ(loadTextFile(path).lines, beyond);
+}
