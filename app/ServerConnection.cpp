@@ -20,6 +20,10 @@ void TfmBrindle::wireServerConnection() {
 }
 
 void TfmBrindle::btOkClick() {
+    // A connect pressed from the pump of a run, save or log would close the query
+    // that run is reading; it is refused like a second run.
+    if (bRunning)
+        return;
     try {
         ADOConn.Close();
         ADOConn.SetConnectionString(connection::connectionString(

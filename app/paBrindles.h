@@ -265,7 +265,8 @@ public:
     void btLogSQLResultsClick();
 
 private:
-    bool bRunning = false; // an execution, save or log is under way; a second one is skipped
+    // An execution, save or log is under way: a second one, a clear or a connect is skipped.
+    bool bRunning = false;
     void wireExecution();
     void RunStatements();
     void RunSingle();

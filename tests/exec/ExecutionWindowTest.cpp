@@ -224,7 +224,7 @@ TEST_F(ExecutionWindowTest, TimedRunsStreamExactlyTheNewRowsIntoTheResultsFile) 
     EXPECT_TRUE(dialogs.messages.empty());
 }
 
-TEST_F(ExecutionWindowTest, ARunSaveLogOrClearPressedWhileRowsArePlacedIsSkipped) {
+TEST_F(ExecutionWindowTest, ARunSaveLogClearOrConnectPressedWhileRowsArePlacedIsSkipped) {
     TfmBrindle& w = withTable(20000);
     const QString file = path("skipped.xls");
     dialogs.fileAnswers = {file};
@@ -236,6 +236,7 @@ TEST_F(ExecutionWindowTest, ARunSaveLogOrClearPressedWhileRowsArePlacedIsSkipped
         w.btSaveSQLRes->click();
         w.btLogSQLResults->click();
         w.bbtClearaResults->click();
+        w.btOk->click();
     });
     execute("select n, s from tempdb..t order by n");
     EXPECT_TRUE(pressed);
