@@ -17,15 +17,18 @@ bool isBlank(const QString& text) {
     return std::all_of(text.begin(), text.end(), [](QChar c) { return c.unicode() <= u' '; });
 }
 
-// Copies an all-ASCII text byte for byte; false at the first other character.
+// Copies an all-ASCII text byte for byte; false when it holds any other character.
+// This copy is most of the cost of saving a large grid, so the loop has no early
+// exit and reads the length once (a byte stored through `to` could alias it).
 bool copyAscii(char* to, const QString& text) {
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const char16_t unit = text[i].unicode();
-        if (unit >= 0x80)
-            return false;
-        to[i] = char(unit);
+    const auto* from = reinterpret_cast<const char16_t*>(text.constData());
+    const qsizetype length = text.size();
+    char16_t seen = 0;
+    for (qsizetype i = 0; i < length; ++i) {
+        seen |= from[i];
+        to[i] = char(from[i]);
     }
-    return true;
+    return seen < 0x80;
 }
 
 void appendEncoded(QByteArray& out, std::span<const QString> cells, const QByteArray& delimiter) {
