@@ -137,42 +137,37 @@ Facts processWaits(const Context& c) {
     return rows;
 }
 
-Facts processObjects(const Context& c) {
+// One row for each process that is running a statement now, completed by `fill`.
+template <typename Fill> Facts perWorkingProcess(const Context& c, Fill fill) {
     Facts rows;
     for (const ProcessInfo& p : c.processes) {
         if (p.workItem < 0)
             continue;
-        const WorkItem& item = workItem(std::size_t(p.workItem));
         RowFacts f = processFacts(p, c.nowMs);
+        fill(f, p, workItem(std::size_t(p.workItem)));
+        rows.push_back(std::move(f));
+    }
+    return rows;
+}
+
+Facts processObjects(const Context& c) {
+    return perWorkingProcess(c, [](RowFacts& f, const ProcessInfo&, const WorkItem& item) {
         describeObject(f, objectOf(item));
         f.values["IndexID"] = integerValue(item.index.empty() ? 0 : 2);
         f.values["ObjectType"] = textValue("U");
-        rows.push_back(std::move(f));
-    }
-    return rows;
+    });
 }
 
 Facts processSqlText(const Context& c) {
-    Facts rows;
-    for (const ProcessInfo& p : c.processes) {
-        if (p.workItem < 0)
-            continue;
-        RowFacts f = processFacts(p, c.nowMs);
+    return perWorkingProcess(c, [](RowFacts& f, const ProcessInfo&, const WorkItem& item) {
         f.values["LineNumber"] = integerValue(1);
         f.values["SequenceInLine"] = integerValue(1);
-        f.values["SQLText"] = textValue(std::string(workItem(std::size_t(p.workItem)).sql));
-        rows.push_back(std::move(f));
-    }
-    return rows;
+        f.values["SQLText"] = textValue(std::string(item.sql));
+    });
 }
 
 Facts locks(const Context& c) {
-    Facts rows;
-    for (const ProcessInfo& p : c.processes) {
-        if (p.workItem < 0)
-            continue;
-        const WorkItem& item = workItem(std::size_t(p.workItem));
-        RowFacts f = processFacts(p, c.nowMs);
+    return perWorkingProcess(c, [&c](RowFacts& f, const ProcessInfo& p, const WorkItem& item) {
         const bool writes = item.command != "SELECT";
         describeObject(f, objectOf(item));
         f.values["ParentSPID"] = integerValue(0);
@@ -180,9 +175,7 @@ Facts locks(const Context& c) {
         f.values["LockType"] = textValue(writes ? "exclusive row" : "shared page");
         f.values["LockLevel"] = textValue(writes ? "ROW" : "PAGE");
         f.values["WaitTime"] = integerValue(p.blockedBy ? 1 + (c.nowMs / 1000) % 30 : 0);
-        rows.push_back(std::move(f));
-    }
-    return rows;
+    });
 }
 
 Facts engines(const Context& c) {

@@ -11,6 +11,7 @@
 
 #include <cstdlib>
 #include <stdexcept>
+#include <utility>
 
 namespace dbtest {
 
@@ -24,33 +25,31 @@ void writeFile(const QString& path, const QByteArray& content) {
         throw std::runtime_error("cannot write " + path.toStdString());
 }
 
-// A loopback port nobody listens on: bound once to learn a free number, then released.
-int refusingPort() {
+// A socket bound to a free loopback port, listening or not, and the port's number.
+std::pair<int, int> loopbackSocket(bool listening) {
     const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
     if (socket < 0 || ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        (listening && ::listen(socket, 8) != 0) ||
         ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("cannot find a free loopback port");
+        throw std::runtime_error("cannot bind a loopback port");
+    return {socket, ntohs(address.sin_port)};
+}
+
+// A loopback port nobody listens on: bound once to learn a free number, then released.
+int refusingPort() {
+    const auto [socket, port] = loopbackSocket(false);
     ::close(socket);
-    return ntohs(address.sin_port);
+    return port;
 }
 
 // A loopback port whose listener completes the handshake and never says a word:
 // the socket stays open, unaccepted, for the whole test program.
 int silentPort() {
-    const int socket = ::socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (socket < 0 || ::bind(socket, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::listen(socket, 8) != 0 ||
-        ::getsockname(socket, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("cannot listen on a loopback port");
-    return ntohs(address.sin_port);
+    return loopbackSocket(true).second;
 }
 
 QByteArray serverEntry(const char* name, int port) {
