@@ -64,24 +64,23 @@ void refuseImplicitConversion(Sort a, Sort b) {
         throw errors::implicitConversion(serverTypeOf(b), serverTypeOf(a));
 }
 
-std::string quoteIdentifier(std::string_view name) {
-    std::string out = "\"";
-    for (char c : name) {
+// SQLite's quoting: the quote character around the text, doubled inside it.
+std::string quoted(std::string_view text, char quote) {
+    std::string out(1, quote);
+    for (char c : text) {
         out += c;
-        if (c == '"')
-            out += '"';
+        if (c == quote)
+            out += quote;
     }
-    return out + "\"";
+    return out + quote;
+}
+
+std::string quoteIdentifier(std::string_view name) {
+    return quoted(name, '"');
 }
 
 std::string quoteText(std::string_view text) {
-    std::string out = "'";
-    for (char c : text) {
-        out += c;
-        if (c == '\'')
-            out += '\'';
-    }
-    return out + "'";
+    return quoted(text, '\'');
 }
 
 struct Fragment {
